@@ -268,7 +268,7 @@ void PlaneBoard::LinkHalf(int s, int mode) {
   for (int i = 0; i < size_; ++i) {
     for (int j = 0; j < size_; ++j) {
       if (!labelled(i, j)) continue;
-      int got[3];
+      int got[3] = {0, 0, 0};
       int n = 0;
       auto collect = [&](int v) {
         if (v == 0) return;

@@ -176,11 +176,13 @@ TEST(RandomGames, ChainIdsStayConsistent) {
         EXPECT_EQ(board.GetRegion(i, j), 0);
         EXPECT_GE(board.ChainLiberties(i, j), 1) << "no chain without liberty";
         if (i + 1 < n && board.GetChain(i + 1, j) != 0 &&
-            (board.GetChain(i + 1, j) > 0) == (v > 0))
+            (board.GetChain(i + 1, j) > 0) == (v > 0)) {
           EXPECT_EQ(board.GetChain(i + 1, j), v);
+        }
         if (j + 1 < n && board.GetChain(i, j + 1) != 0 &&
-            (board.GetChain(i, j + 1) > 0) == (v > 0))
+            (board.GetChain(i, j + 1) > 0) == (v > 0)) {
           EXPECT_EQ(board.GetChain(i, j + 1), v);
+        }
       }
     }
     // Distinct chains carry distinct ids: the stones of one id are connected.

@@ -1,0 +1,161 @@
+#include "match/gtp_process.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <chrono>
+#include <cstring>
+
+namespace kz::match {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int MillisLeft(Clock::time_point deadline) {
+  const auto left =
+      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+  return left.count() < 0 ? 0 : static_cast<int>(left.count());
+}
+
+}  // namespace
+
+GtpProcess::~GtpProcess() { Stop(); }
+
+bool GtpProcess::Start(const std::string& commandLine, std::string* error) {
+  Stop();
+  signal(SIGPIPE, SIG_IGN);
+  int in[2], out[2];
+  if (pipe(in) != 0) {
+    *error = std::string("pipe: ") + std::strerror(errno);
+    return false;
+  }
+  if (pipe(out) != 0) {
+    close(in[0]);
+    close(in[1]);
+    *error = std::string("pipe: ") + std::strerror(errno);
+    return false;
+  }
+  const pid_t pid = fork();
+  if (pid < 0) {
+    *error = std::string("fork: ") + std::strerror(errno);
+    for (int fd : {in[0], in[1], out[0], out[1]}) close(fd);
+    return false;
+  }
+  if (pid == 0) {
+    dup2(in[0], 0);
+    dup2(out[1], 1);
+    const int null = open("/dev/null", O_WRONLY);
+    if (null >= 0) dup2(null, 2);
+    for (int fd = 3; fd < 256; ++fd) close(fd);
+    execl("/bin/sh", "sh", "-c", commandLine.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  close(in[0]);
+  close(out[1]);
+  pid_ = pid;
+  toChild_ = in[1];
+  fromChild_ = out[0];
+  buffer_.clear();
+  return true;
+}
+
+bool GtpProcess::ReadLine(std::string& line, int timeoutMs) {
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  for (;;) {
+    const std::size_t nl = buffer_.find('\n');
+    if (nl != std::string::npos) {
+      line = buffer_.substr(0, nl);
+      buffer_.erase(0, nl + 1);
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return true;
+    }
+    pollfd p{fromChild_, POLLIN, 0};
+    const int r = poll(&p, 1, MillisLeft(deadline));
+    if (r < 0 && errno == EINTR) continue;
+    if (r <= 0) return false;
+    char chunk[4096];
+    const ssize_t n = read(fromChild_, chunk, sizeof chunk);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return false;
+    buffer_.append(chunk, static_cast<std::size_t>(n));
+    if (buffer_.size() > (1u << 20)) return false;  // nonsense, not GTP
+  }
+}
+
+GtpProcess::Answer GtpProcess::Send(const std::string& command, int timeoutMs) {
+  Answer a;
+  if (pid_ < 0) {
+    a.failure = "engine not running";
+    return a;
+  }
+  const std::string line = command + "\n";
+  std::size_t sent = 0;
+  while (sent < line.size()) {
+    const ssize_t n = write(toChild_, line.data() + sent, line.size() - sent);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      a.failure = "engine closed its input (crashed?)";
+      return a;
+    }
+    sent += static_cast<std::size_t>(n);
+  }
+  const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  std::string first;
+  // Skip stray empty lines before the answer.
+  do {
+    if (!ReadLine(first, MillisLeft(deadline))) {
+      a.failure = MillisLeft(deadline) == 0 ? "no answer in time"
+                                            : "engine stopped answering (crashed?)";
+      return a;
+    }
+  } while (first.empty());
+  if (first[0] != '=' && first[0] != '?') {
+    a.failure = "not a GTP answer: " + first.substr(0, 60);
+    return a;
+  }
+  a.ok = first[0] == '=';
+  std::size_t k = 1;
+  while (k < first.size() && std::isdigit(static_cast<unsigned char>(first[k]))) ++k;
+  while (k < first.size() && first[k] == ' ') ++k;
+  a.text = first.substr(k);
+  for (std::string more; ReadLine(more, MillisLeft(deadline));) {
+    if (more.empty()) return a;
+    a.text += "\n" + more;
+  }
+  a.failure = "answer not ended by an empty line";
+  return a;
+}
+
+void GtpProcess::Stop() {
+  if (pid_ < 0) return;
+  if (toChild_ >= 0) {
+    const char quit[] = "quit\n";
+    [[maybe_unused]] const ssize_t n = write(toChild_, quit, sizeof quit - 1);
+    close(toChild_);
+  }
+  // Give it a moment to leave by itself, then make sure.
+  int status = 0;
+  for (int k = 0; k < 50; ++k) {
+    if (waitpid(pid_, &status, WNOHANG) == pid_) {
+      pid_ = -1;
+      break;
+    }
+    usleep(10000);
+  }
+  if (pid_ >= 0) {
+    kill(pid_, SIGKILL);
+    waitpid(pid_, &status, 0);
+  }
+  if (fromChild_ >= 0) close(fromChild_);
+  pid_ = -1;
+  toChild_ = fromChild_ = -1;
+  buffer_.clear();
+}
+
+}  // namespace kz::match
