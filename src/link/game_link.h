@@ -1,0 +1,55 @@
+// What the game controller needs from the link to a remote Go program: open
+// and close the port, start a linked game, send the program's moves and take
+// the remote program's moves. The serial link over the Go Modem Protocol
+// implements it; NullLink stands in where no port can be opened.
+#pragma once
+
+namespace kz::link {
+
+// Remote move codes handed to the controller.
+constexpr int kRemoteNone = -1;     // nothing received yet
+constexpr int kRemotePass = 0;
+constexpr int kRemoteResign = 1;
+// kRemoteUndoBase - n: take back n moves.
+constexpr int kRemoteUndoBase = -100;
+// Otherwise x * 100 + y, column and row counted from 1 (screen, Black nearest).
+
+// Results of Open.
+constexpr int kOpenOk = 0;
+constexpr int kOpenError = 1;       // "モデム・オープン・エラー"
+constexpr int kOpenDcbError = 2;    // "モデムＤＣＢ設定エラー"
+constexpr int kOpenSetupError = 3;  // "モデム設定エラー"
+constexpr int kOpenSilentFailure = -1;
+
+class GameLink {
+ public:
+  virtual ~GameLink() = default;
+  // Opens port 1 or 2; one of the results above.
+  virtual int Open(int port) = 0;
+  // Closes the port; false when closing failed.
+  virtual bool Close() = 0;
+  virtual bool IsOpen() const = 0;
+  // Starts a linked game; `ownColour` 1 Black, 2 White; `gameNumber` from 1.
+  // True when the peer answered with a new game.
+  virtual bool StartGame(int boardSize, int handicapValue, int ownColour, int gameNumber) = 0;
+  // The program's move, x and y from 1; (0, 0) a pass.
+  virtual void SendMove(int x, int y) = 0;
+  virtual void SendResign() = 0;
+  // The remote program's next move or message (codes above), or kRemoteNone
+  // when nothing has come yet; never waits.
+  virtual int PollRemoteMove() = 0;
+};
+
+// No port at all: opening fails with the open error.
+class NullLink final : public GameLink {
+ public:
+  int Open(int) override { return kOpenError; }
+  bool Close() override { return true; }
+  bool IsOpen() const override { return false; }
+  bool StartGame(int, int, int, int) override { return false; }
+  void SendMove(int, int) override {}
+  void SendResign() override {}
+  int PollRemoteMove() override { return kRemoteNone; }
+};
+
+}  // namespace kz::link

@@ -1,0 +1,107 @@
+#include "control/dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace kz::control {
+namespace {
+
+TEST(NewGameDialogModel, StartValuesComeFromTheConditions) {
+  NewGameDialog d = NewGameDialog::From(13, 1, 0, 2, 1, 1, 3, 30);
+  EXPECT_EQ(d.sizeChoice, 1);
+  EXPECT_EQ(d.BoardSize(), 13);
+  EXPECT_EQ(d.black, 1);
+  EXPECT_EQ(d.portChoice, 1);
+  EXPECT_EQ(d.handicapText, "三子局");
+  EXPECT_EQ(d.timeLimitText, "30");
+  EXPECT_EQ(d.seriesText, "1");
+  EXPECT_FALSE(d.faster);
+  EXPECT_EQ(NewGameDialog::From(9, 0, 0, 1, 0, 0, 0, 0).BoardSize(), 9);
+  EXPECT_EQ(d.Buttons()[0], "対局開始");
+  EXPECT_EQ(d.Buttons()[1], "取り消し");
+}
+
+TEST(NewGameDialogModel, HandicapTextOnlyMatchesTheListTexts) {
+  NewGameDialog d;
+  d.handicapText = "先";
+  EXPECT_EQ(d.Handicap(5), 1);
+  d.handicapText = "九子局";
+  EXPECT_EQ(d.Handicap(0), 9);
+  d.handicapText = "十子局";
+  EXPECT_EQ(d.Handicap(4), 4);
+  d.handicapText = "互先 ";
+  EXPECT_EQ(d.Handicap(4), 4);
+}
+
+TEST(NewGameDialogModel, TimeLimitIsCheckedAgainstItsRange) {
+  NewGameDialog d;
+  d.timeLimitText = "1440";
+  EXPECT_EQ(d.Validate(), "");
+  EXPECT_EQ(d.TimeLimit(), 1440);
+  d.timeLimitText = "1441";
+  EXPECT_EQ(d.Validate(), RangeMessage(0, 1440));
+  d.timeLimitText = "ten";
+  EXPECT_EQ(d.Validate(), RangeMessage(0, 1440));
+  d.timeLimitText = "0";
+  d.seriesText = "-1";
+  EXPECT_FALSE(d.Validate().empty());
+  d.seriesText = " 5 ";
+  EXPECT_EQ(d.Validate(), "");
+  EXPECT_EQ(d.Series(), 5);
+}
+
+TEST(NumberDialogs, RangesAndStartValues) {
+  NumberDialog go = GoToMoveDialog();
+  EXPECT_EQ(go.text, "1");
+  EXPECT_EQ(go.Buttons()[0], "移る");
+  go.text = "570";
+  EXPECT_EQ(go.Validate(), "");
+  EXPECT_EQ(go.Value(), 570);
+  go.text = "571";
+  EXPECT_EQ(go.Validate(), RangeMessage(0, 570));
+  go.text = "";
+  EXPECT_FALSE(go.Validate().empty());
+  NumberDialog speed = ReplaySpeedDialog();
+  EXPECT_EQ(speed.Value(), 1);
+  EXPECT_EQ(speed.Buttons()[0], "鑑賞開始");
+  speed.text = "0";
+  EXPECT_EQ(speed.Validate(), RangeMessage(1, 59));
+  speed.text = "59";
+  EXPECT_EQ(speed.Validate(), "");
+}
+
+TEST(TextDialogs, TheirTextsAndButtons) {
+  TextDialog undo = UndoRequestDialog();
+  EXPECT_EQ(undo.Id(), 174);
+  EXPECT_EQ(undo.Title(), "「待った」の確認");
+  EXPECT_EQ(undo.buttons[0], "お願い");
+  EXPECT_EQ(undo.buttons[1], "や～めた");
+  TextDialog offer = ComputerResignDialog();
+  EXPECT_EQ(offer.lines.size(), 3u);
+  EXPECT_EQ(offer.buttons[1], "ダメ");
+  EXPECT_EQ(GreetingDialog().buttons.size(), 1u);
+  EXPECT_EQ(SaveCheckDialog().lines[1], "保存しますか？");
+  EXPECT_EQ(RecommendResignDialog().buttons[0], "諦めなさい");
+}
+
+TEST(CommentDialogModel, LinesArePaddedAndTheStandardMarkerHidden) {
+  std::array<std::string, 20> block;
+  for (auto& line : block) line = "\n" + std::string(77, ' ');
+  block[0] = "STDCOM\n";
+  block[0].push_back('\0');
+  block[1] = "abc\n";
+  block[1].push_back('\0');
+  CommentDialog d = CommentDialog::FromBlock(block);
+  EXPECT_EQ(d.lines[0], std::string(78, ' '));
+  EXPECT_EQ(d.lines[1], "abc" + std::string(75, ' '));
+  EXPECT_EQ(d.lines[19], std::string(78, ' '));
+  block[0] = "free text";
+  EXPECT_EQ(CommentDialog::FromBlock(block).lines[0].substr(0, 9), "free text");
+}
+
+TEST(CommentDate, ColumnsOfTheDatePattern) {
+  EXPECT_EQ(CommentDate(2027, 5, 3), "2027年 5月 3日");
+  EXPECT_EQ(CommentDate(2027, 12, 31), "2027年12月31日");
+}
+
+}  // namespace
+}  // namespace kz::control
