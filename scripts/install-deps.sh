@@ -9,6 +9,7 @@ PACKAGES=(
   libgtest-dev
   libgmock-dev
   libbenchmark-dev
+  gnugo
 )
 
 missing=()

@@ -1,0 +1,67 @@
+#include <ostream>
+
+#include "cli/cli_command.h"
+
+namespace kz::cli {
+namespace {
+
+constexpr Command kCommands[] = {
+    {"show", "RECORD.IG1",
+     "print the record's conditions, clocks, result, comment and final position",
+     RunShow},
+    {"sgf", "RECORD.IG1 [OUT]",
+     "write the SGF export (without OUT: the record's path with the extension SGF)",
+     RunSgf},
+    {"jis", "RECORD.IG1 OUT.TXT [--move N]",
+     "write the JIS text board of the position after N moves (default: all)",
+     RunJis},
+};
+
+void PrintHelp(std::ostream& out) {
+  out << "usage: kazaori-cli COMMAND [ARGUMENTS]\n\ncommands:\n";
+  for (const Command& c : kCommands)
+    out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
+  out << "\nexit status: 0 success, " << kExitNoRecord
+      << " record not found, " << kExitWriteFailed << " output not written, "
+      << kExitUsage << " bad command line\n";
+}
+
+}  // namespace
+
+std::span<const Command> Commands() { return kCommands; }
+
+int UsageError(std::string_view name, std::ostream& err) {
+  for (const Command& c : kCommands)
+    if (c.name == name) err << "usage: kazaori-cli " << c.name << ' ' << c.usage << '\n';
+  return kExitUsage;
+}
+
+int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    PrintHelp(err);
+    return kExitUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    PrintHelp(out);
+    return kExitOk;
+  }
+  for (const Command& c : kCommands)
+    if (c.name == args[0]) return c.run(Args(args.begin() + 1, args.end()), out, err);
+  err << "kazaori-cli: unknown command '" << args[0] << "'\n";
+  PrintHelp(err);
+  return kExitUsage;
+}
+
+}  // namespace kz::cli
+
+#include "game/kazaori_doc.h"
+
+namespace kz::cli {
+
+bool LoadRecord(const std::string& path, CKazaoriDoc& doc, std::ostream& err) {
+  if (doc.ReadRecord(path)) return true;
+  err << kNoRecordMessage << '\n';
+  return false;
+}
+
+}  // namespace kz::cli

@@ -1,0 +1,74 @@
+// Whole-file reads and the replacing write.
+#include "platform/file_io.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "support/temp_dir.h"
+
+namespace kz::platform {
+namespace {
+
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+TEST(FileIo, ReadsUpToTheLimit) {
+  TempDir dir;
+  WriteBytes(dir / "f", "abcdef");
+  EXPECT_EQ(ReadFileBytes(dir / "f", 100), "abcdef");
+  EXPECT_EQ(ReadFileBytes(dir / "f", 4), "abcd");
+  EXPECT_FALSE(ReadFileBytes(dir / "none", 100));
+  EXPECT_FALSE(ReadFileBytes(dir.path(), 100)) << "a directory is no file";
+}
+
+TEST(FileIo, ReplacesTheFileAndKeepsItsMode) {
+  TempDir dir;
+  const std::string path = dir / "f";
+  WriteBytes(path, "old");
+  ::chmod(path.c_str(), 0640);
+  ASSERT_TRUE(WriteFileReplacing(path, "new contents"));
+  EXPECT_EQ(ReadBytes(path), "new contents");
+  struct stat st;
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST(FileIo, AWriteThatFailsHalfwayLeavesThePreviousFile) {
+  TempDir dir;
+  const std::string path = dir / "f";
+  WriteBytes(path, "previous");
+  // Files may grow to 16 bytes only: the write of 4096 fails part way.
+  rlimit old;
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old;
+  small.rlim_cur = 16;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool written = WriteFileReplacing(path, std::string(4096, 'x'));
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  std::signal(SIGXFSZ, previousHandler);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(ReadBytes(path), "previous");
+  int files = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path())) {
+    (void)e;
+    ++files;
+  }
+  EXPECT_EQ(files, 1) << "the temporary file is removed";
+}
+
+TEST(FileIo, RelativePathsWriteIntoTheCurrentDirectory) {
+  TempDir dir(true);
+  ASSERT_TRUE(WriteFileReplacing("plain.txt", "x"));
+  EXPECT_EQ(ReadBytes(dir / "plain.txt"), "x");
+  EXPECT_FALSE(WriteFileReplacing("", "x"));
+  EXPECT_FALSE(WriteFileReplacing("dir/", "x"));
+}
+
+}  // namespace
+}  // namespace kz::platform
