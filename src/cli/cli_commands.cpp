@@ -15,6 +15,15 @@ constexpr Command kCommands[] = {
     {"jis", "RECORD.IG1 OUT.TXT [--move N]",
      "write the JIS text board of the position after N moves (default: all)",
      RunJis},
+    {"gtp", "[--rule japanese|keima] [--resign] [--player random] [--seed N]",
+     "serve the engine over GTP on standard input and output",
+     RunGtp},
+    {"match",
+     "ENGINE_A ENGINE_B [--games N] [--size 9|13|19] [--komi K] [--handicap H]"
+     " [--scorer ENGINE] [--sgf PREFIX] [--max-moves N] [--timeout SECONDS]",
+     "play games between two GTP engine command lines, colours alternating;"
+     " exit 3 when a game was cut short by an engine failure",
+     RunMatch},
 };
 
 void PrintHelp(std::ostream& out) {

@@ -65,7 +65,7 @@ bool GtpProcess::Start(const std::string& commandLine, std::string* error) {
   return true;
 }
 
-bool GtpProcess::ReadLine(std::string& line, int timeoutMs) {
+GtpProcess::Read GtpProcess::ReadLine(std::string& line, int timeoutMs) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
   for (;;) {
     const std::size_t nl = buffer_.find('\n');
@@ -73,18 +73,19 @@ bool GtpProcess::ReadLine(std::string& line, int timeoutMs) {
       line = buffer_.substr(0, nl);
       buffer_.erase(0, nl + 1);
       if (!line.empty() && line.back() == '\r') line.pop_back();
-      return true;
+      return Read::kLine;
     }
     pollfd p{fromChild_, POLLIN, 0};
     const int r = poll(&p, 1, MillisLeft(deadline));
     if (r < 0 && errno == EINTR) continue;
-    if (r <= 0) return false;
+    if (r == 0) return Read::kTimeout;
+    if (r < 0) return Read::kClosed;
     char chunk[4096];
     const ssize_t n = read(fromChild_, chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
+    if (n <= 0) return Read::kClosed;
     buffer_.append(chunk, static_cast<std::size_t>(n));
-    if (buffer_.size() > (1u << 20)) return false;  // nonsense, not GTP
+    if (buffer_.size() > (1u << 20)) return Read::kClosed;  // not GTP
   }
 }
 
@@ -109,9 +110,10 @@ GtpProcess::Answer GtpProcess::Send(const std::string& command, int timeoutMs) {
   std::string first;
   // Skip stray empty lines before the answer.
   do {
-    if (!ReadLine(first, MillisLeft(deadline))) {
-      a.failure = MillisLeft(deadline) == 0 ? "no answer in time"
-                                            : "engine stopped answering (crashed?)";
+    const Read r = ReadLine(first, MillisLeft(deadline));
+    if (r != Read::kLine) {
+      a.failure = r == Read::kTimeout ? "no answer in time"
+                                      : "engine stopped answering (crashed?)";
       return a;
     }
   } while (first.empty());
@@ -124,7 +126,7 @@ GtpProcess::Answer GtpProcess::Send(const std::string& command, int timeoutMs) {
   while (k < first.size() && std::isdigit(static_cast<unsigned char>(first[k]))) ++k;
   while (k < first.size() && first[k] == ' ') ++k;
   a.text = first.substr(k);
-  for (std::string more; ReadLine(more, MillisLeft(deadline));) {
+  for (std::string more; ReadLine(more, MillisLeft(deadline)) == Read::kLine;) {
     if (more.empty()) return a;
     a.text += "\n" + more;
   }

@@ -30,7 +30,8 @@ class GtpProcess {
   void Stop();
 
  private:
-  bool ReadLine(std::string& line, int timeoutMs);
+  enum class Read { kLine, kTimeout, kClosed };
+  Read ReadLine(std::string& line, int timeoutMs);
   pid_t pid_ = -1;
   int toChild_ = -1;
   int fromChild_ = -1;
