@@ -10,6 +10,12 @@ PACKAGES=(
   libgmock-dev
   libbenchmark-dev
   gnugo
+  qt6-base-dev
+  libasound2-dev
+  fonts-ipafont-gothic
+  xvfb
+  xauth
+  fontconfig
 )
 
 missing=()
@@ -32,3 +38,7 @@ fi
 export DEBIAN_FRONTEND=noninteractive
 "${SUDO[@]}" apt-get update -q
 "${SUDO[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+# New fonts are only seen after the font cache is rebuilt.
+if command -v fc-cache >/dev/null 2>&1; then
+  fc-cache -f >/dev/null 2>&1 || true
+fi
