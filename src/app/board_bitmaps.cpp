@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "app/bitmap_draw.h"
+#include "display/bitmap_ids.h"
 #include "display/board_geometry.h"
 #include "display/status_panel.h"
 

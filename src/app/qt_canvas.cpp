@@ -13,7 +13,7 @@ QFont DisplayFont(platform::FontKind kind) {
   switch (kind) {
     case platform::FontKind::kDots12: font.setPixelSize(12); break;
     case platform::FontKind::kDots16: font.setPixelSize(16); break;
-    case platform::FontKind::kSystem: font.setPixelSize(13); break;
+    case platform::FontKind::kSystem: font.setPixelSize(12); break;  // 13 pixels high
   }
   return font;
 }

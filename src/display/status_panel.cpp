@@ -272,3 +272,29 @@ std::string PaintStatusPanel(platform::Canvas& canvas, const PlaneBoard& board,
 }
 
 }  // namespace kz::display
+
+namespace kz::display {
+
+ViewExtent RequiredViewExtent(int size, int style, int layout) {
+  layout = layout == 16 ? 16 : 12;
+  const int unit = layout / 2;
+  const PanelColumns c = ColumnsFor(size, style, layout);
+  auto scaled = [&](int offset) { return layout == 16 ? (offset * 4 + 1) / 3 : offset; };
+  // Widest parts, in half-width characters: the time header (21), a clock
+  // (10), the next-move line (21 + trailing blanks), a pass after the last
+  // move's place (9), the count lines (26) and the cleared result line (28).
+  const int upperRight =
+      c.upperX + std::max(scaled(36) + 21 * unit, scaled(89) + 10 * unit);
+  const int lowerRight =
+      c.lowerX + std::max({(21 + c.trailingSpaces) * unit, scaled(126) + 9 * unit, 28 * unit});
+  const int boardRight = kBoardOrigin + BoardImageSide(style, size);
+  const int titleRight = TitlePlateX(size, style, layout) + 144;
+  const int panelBottom = std::max(c.upperY + 2 * c.lineStep, c.lowerY + 5 * c.lineStep) + layout + 2;
+  const int boardBottom = kBoardOrigin + BoardImageSide(style, size);
+  const int titleBottom = kTitlePlateY + 233;
+  constexpr int kMargin = 10;
+  return {std::max({upperRight, lowerRight, boardRight, titleRight}) + kMargin,
+          std::max({panelBottom, boardBottom, titleBottom}) + kMargin};
+}
+
+}  // namespace kz::display

@@ -62,3 +62,15 @@ std::string TwoDigits(int value);
 std::string ThreeDigits(int value);
 
 }  // namespace kz::display
+
+namespace kz::display {
+
+// The client area the view needs so that the board, the title plate and
+// every status line are whole, for a board size, style and layout.
+struct ViewExtent {
+  int width;
+  int height;
+};
+ViewExtent RequiredViewExtent(int size, int style, int layout);
+
+}  // namespace kz::display
