@@ -16,6 +16,7 @@ PACKAGES=(
   xvfb
   xauth
   fontconfig
+  socat
 )
 
 missing=()

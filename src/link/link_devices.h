@@ -1,0 +1,26 @@
+// The devices behind "Port1" and "Port2": kazaori.ini, section "Link", keys
+// "Port1" and "Port2", so that a USB adapter or a pseudo-terminal leading to
+// another Go program can stand in for a serial port.
+#pragma once
+
+#include <string>
+
+#include "platform/profile_file.h"
+
+namespace kz::link {
+
+constexpr const char* kDefaultPort1 = "/dev/ttyS0";
+constexpr const char* kDefaultPort2 = "/dev/ttyS1";
+
+struct LinkDevices {
+  std::string port1 = kDefaultPort1;
+  std::string port2 = kDefaultPort2;
+
+  // The device of port number `port`: 2 names Port2, every other number Port1.
+  const std::string& Of(int port) const { return port == 2 ? port2 : port1; }
+};
+
+// Empty values count as missing.
+LinkDevices ReadLinkDevices(const platform::ProfileFile& file);
+
+}  // namespace kz::link
