@@ -1,5 +1,7 @@
 #include "control/dialogs.h"
 
+#include "platform/shift_jis.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -112,7 +114,7 @@ int NewGameDialog::TimeLimit() const {
 
 int NewGameDialog::Series() const {
   long v = 0;
-  if (!ParseWholeNumber(seriesText, v) || v < 0) return 1;
+  if (!ParseWholeNumber(seriesText, v) || v < 1) return 1;  // a series has one game at least
   return v > 100000 ? 100000 : static_cast<int>(v);
 }
 
@@ -163,17 +165,13 @@ NumberDialog GoToMoveDialog() {
   return d;
 }
 
-CommentDialog CommentDialog::FromBlock(const std::array<std::string, kLines>& block) {
+CommentDialog CommentDialog::FromRecord(const KifuRecord& record) {
   CommentDialog d;
-  bool standard = block[0].rfind("STDCOM", 0) == 0;
+  const bool standard = HasStandardComment(record);
   for (int k = 0; k < kLines; ++k) {
-    std::string text;
-    if (!(standard && k == 0)) {
-      const std::string& raw = block[k];
-      std::size_t end = raw.find_first_of(std::string_view("\n\0", 2));
-      text = raw.substr(0, end);
-    }
-    if (text.size() < static_cast<std::size_t>(kLineBytes)) text.append(kLineBytes - text.size(), ' ');
+    std::string_view raw = (standard && k == 0) ? std::string_view() : CommentLineText(record.comment[k]);
+    std::string text = platform::Cp932ToUtf8(raw);
+    if (raw.size() < static_cast<std::size_t>(kLineBytes)) text.append(kLineBytes - raw.size(), ' ');
     d.lines[k] = std::move(text);
   }
   return d;
@@ -183,12 +181,6 @@ std::span<const std::string_view> CommentDialog::Buttons() const { return kOkBut
 
 std::span<const std::string_view> StandardCommentDialog::Buttons() const {
   return kStandardCommentButtons;
-}
-
-std::string CommentDate(int year, int month, int day) {
-  char buf[64];
-  std::snprintf(buf, sizeof buf, "%4d年%2d月%2d日", year % 10000, month % 100, day % 100);
-  return buf;
 }
 
 }  // namespace kz::control

@@ -5,12 +5,15 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/host.h"
+#include "records/kifu_record.h"
+#include "records/standard_comment.h"
 
 namespace kz::control {
 
@@ -122,16 +125,18 @@ struct NumberDialog final : platform::DialogModel {
 NumberDialog ReplaySpeedDialog();  // 131: 1..59 seconds, starts at 1
 NumberDialog GoToMoveDialog();     // 136: 0..570, starts at 1
 
-// 146 コメント: the record's comment block, 20 lines of 78 bytes, shown
-// with a light grey background at x 5, y 5 + line × font height.
+// 146 コメント: the record's comment block, 20 lines, shown with a light
+// grey background at x 5, y 5 + line × font height.
 struct CommentDialog final : platform::DialogModel {
-  static constexpr int kLines = 20;
-  static constexpr int kLineBytes = 78;
-  std::array<std::string, kLines> lines;  // each padded to 78 characters
+  static constexpr int kLines = kCommentLineCount;
+  static constexpr int kLineBytes = kCommentLineBytes;
+  static constexpr std::uint32_t kBackground = 0xC0C0C0;  // RGB 192, 192, 192
+  // Each line's text up to its newline or zero byte, as UTF-8, padded with
+  // spaces to 78 byte columns of the record; a standard comment ("STDCOM")
+  // shows its line 0 empty.
+  std::array<std::string, kLines> lines;
 
-  // From the raw block: each line's text up to its newline or zero byte,
-  // padded with spaces; a standard comment ("STDCOM") shows line 0 empty.
-  static CommentDialog FromBlock(const std::array<std::string, kLines>& block);
+  static CommentDialog FromRecord(const KifuRecord& record);
 
   int Id() const override { return kCommentDialog; }
   std::string_view Title() const override { return "コメント"; }
@@ -139,22 +144,17 @@ struct CommentDialog final : platform::DialogModel {
   int AcceptButton() const override { return 0; }
 };
 
-// 176 標準コメントの記述.
+// 176 標準コメントの記述. The texts are cut to their byte limits when they
+// are stored in the record.
 struct StandardCommentDialog final : platform::DialogModel {
-  static constexpr std::size_t kNameBytes = 58;  // Shift-JIS bytes
-  static constexpr std::size_t kTextBytes = 64;
   enum Button { kRegister = 0, kDiscard = 1, kCancelSave = 2 };
 
-  std::string blackName, whiteName, date, place, result;
-  std::array<std::string, 3> comment;
+  StandardComment comment;
 
   int Id() const override { return kStandardCommentDialog; }
   std::string_view Title() const override { return "標準コメントの記述"; }
   std::span<const std::string_view> Buttons() const override;
   int AcceptButton() const override { return kRegister; }
 };
-
-// "    年  月  日" with the numbers right-aligned in their columns.
-std::string CommentDate(int year, int month, int day);
 
 }  // namespace kz::control

@@ -24,7 +24,7 @@ constexpr std::string_view kModemOpenError = "モデム・オープン・エラ�
 constexpr std::string_view kModemDcbError = "モデムＤＣＢ設定エラー";
 constexpr std::string_view kModemSetupError = "モデム設定エラー";
 constexpr std::string_view kNoAnswer = "相手からの応答がありません";
-constexpr std::string_view kJisBoardFailed = "ＪＩＳ碁盤の出力に失敗しました";
+constexpr std::string_view kJisBoardFailed = "指定されたファイルヘの出力に失敗しました";
 // The record holds 570 moves; a game that reaches them stops here.
 constexpr std::string_view kRecordFull = "棋譜がいっぱいです(^_^;)５７０手で対局を止めますね";
 // A command that would change the game while the computer is thinking.

@@ -84,23 +84,21 @@ TEST(TextDialogs, TheirTextsAndButtons) {
 }
 
 TEST(CommentDialogModel, LinesArePaddedAndTheStandardMarkerHidden) {
-  std::array<std::string, 20> block;
-  for (auto& line : block) line = "\n" + std::string(77, ' ');
-  block[0] = "STDCOM\n";
-  block[0].push_back('\0');
-  block[1] = "abc\n";
-  block[1].push_back('\0');
-  CommentDialog d = CommentDialog::FromBlock(block);
+  KifuRecord record;
+  StandardComment comment;
+  comment.blackName = "本因坊";
+  comment.whiteName = "風織";
+  StoreStandardComment(record, comment);
+  CommentDialog d = CommentDialog::FromRecord(record);
   EXPECT_EQ(d.lines[0], std::string(78, ' '));
-  EXPECT_EQ(d.lines[1], "abc" + std::string(75, ' '));
+  // "（対 局 者）黒番：" is 18 bytes in the record, "本因坊" 6 more.
+  EXPECT_EQ(d.lines[1], "（対 局 者）黒番：本因坊" + std::string(78 - 24, ' '));
   EXPECT_EQ(d.lines[19], std::string(78, ' '));
-  block[0] = "free text";
-  EXPECT_EQ(CommentDialog::FromBlock(block).lines[0].substr(0, 9), "free text");
-}
 
-TEST(CommentDate, ColumnsOfTheDatePattern) {
-  EXPECT_EQ(CommentDate(2027, 5, 3), "2027年 5月 3日");
-  EXPECT_EQ(CommentDate(2027, 12, 31), "2027年12月31日");
+  KifuRecord free;
+  const std::string_view lines[] = {"free text"};
+  SetCommentLines(free, lines, 1);
+  EXPECT_EQ(CommentDialog::FromRecord(free).lines[0], "free text" + std::string(69, ' '));
 }
 
 }  // namespace
