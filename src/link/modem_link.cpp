@@ -134,6 +134,7 @@ bool CModemLink::PollLine() {
   std::int64_t now = Now();
   if (state_ == LinkState::kDelaying && now >= newGameDueMs_) {
     newGameDueMs_ = -1;
+    linkState_ &= ~1;  // what came during the wait belonged to the game before
     SendCommand(kNewGame, 0);
     newGameSentMs_ = now;
     state_ = LinkState::kStarting;
@@ -272,20 +273,27 @@ void CModemLink::Handle(int command, int value) {
       } else {
         code = kRemoteOffBoard;
       }
-      if (remoteMoves_.size() >= kMaxRemoteMoves) remoteMoves_.pop_front();
-      remoteMoves_.push_back(code);
+      KeepRemoteMove(code);
       SendOk();
       break;
     }
     case kUndo:
-      if (remoteMoves_.size() >= kMaxRemoteMoves) remoteMoves_.pop_front();
-      remoteMoves_.push_back(kRemoteUndoBase - value);
+      KeepRemoteMove(kRemoteUndoBase - value);
       SendOk();
       break;
     default:  // EXTENDED, and anything else not handled here
       SendCommand(kDeny, 0);
       break;
   }
+}
+
+void CModemLink::KeepRemoteMove(int code) {
+  // Before the game has started, a move belongs to the game before (GNU Go
+  // sends one more pass after the two that end a game): it is acknowledged
+  // and dropped.
+  if (state_ == LinkState::kOpen || state_ == LinkState::kDelaying) return;
+  if (remoteMoves_.size() >= kMaxRemoteMoves) remoteMoves_.pop_front();
+  remoteMoves_.push_back(code);
 }
 
 void CModemLink::AskNextQuery() {

@@ -143,6 +143,7 @@ class CModemLink final : public GameLink {
   void WriteOut();
   void Receive(const gmp::Packet& p, bool* progress);
   void Handle(int command, int value);
+  void KeepRemoteMove(int code);
   void AskNextQuery();
   int AnswerTo(int query) const;
   void FlushOutgoing();

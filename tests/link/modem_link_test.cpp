@@ -311,6 +311,20 @@ TEST_F(LinkTest, LaterGamesOfASeriesWaitThirtySecondsBeforeNewGame) {
   EXPECT_EQ(link.State(), LinkState::kStarting);
 }
 
+TEST_F(LinkTest, MoveOfTheGameBeforeIsAcknowledgedAndDropped) {
+  // The second game of a series, as Black: the peer's pass that trails the
+  // first game comes while the link waits to send NEWGAME.
+  link.StartGame(9, 1, kLinkBlack, 2);
+  EXPECT_EQ(gmp::CommandOf(Ask(gmp::kMove, 0)), gmp::kOk);
+  EXPECT_EQ(link.PollRemoteMove(), kRemoteNone);
+  now += 30'000;
+  EXPECT_EQ(gmp::CommandOf(Reply()), gmp::kNewGame);
+  EXPECT_FALSE(link.AnythingReceived()) << "the trailing pass does not answer NEWGAME";
+  peer.Ok();
+  EXPECT_TRUE(PollUntil([&] { return link.State() == LinkState::kPlaying; }));
+  EXPECT_EQ(link.PollRemoteMove(), kRemoteNone);
+}
+
 TEST_F(LinkTest, WhiteGivesUpWaitingForThePeerAfterTheResponseLimit) {
   link.SetResponseLimitMs(120'000);
   link.StartGame(9, 1, kLinkWhite, 1);
