@@ -65,6 +65,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
   } else {
     return;
   }
+  Invalidate();
   emit ViewChanged();
 }
 

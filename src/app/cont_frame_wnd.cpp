@@ -43,11 +43,11 @@ void CContFrameWnd::RestorePlacement() {
   firstActivation_ = false;
   const Placement placement = ReadPlacement(profile_);
   const auto& r = placement.rect;
-  QRect normal(QPoint(r[0], r[1]), QPoint(r[2] - 1, r[3] - 1));
-  // The stored size never hides part of the board or the status panel.
+  // The position is the frame's; the size is the window's inside its frame,
+  // never so small that part of the board or the status panel is hidden.
   const QSize needed = sizeHint().expandedTo(minimumSizeHint());
-  normal.setSize(normal.size().expandedTo(needed));
-  setGeometry(normal);
+  resize(QSize(r[2] - r[0], r[3] - r[1]).expandedTo(needed));
+  move(r[0], r[1]);
   switch (placement.showCmd) {
     case 3: showMaximized(); break;
     case 2:
@@ -59,9 +59,10 @@ void CContFrameWnd::RestorePlacement() {
 
 Placement CContFrameWnd::CurrentPlacement() const {
   Placement placement;
-  const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : geometry();
-  placement.rect = {normal.left(), normal.top(), normal.right() + 1, normal.bottom() + 1,
-                    0, 0, 0, 0};
+  const bool normalState = !isMaximized() && !isMinimized();
+  const QRect normal = normalState ? geometry() : normalGeometry();
+  const QPoint at = normalState ? pos() : normal.topLeft();
+  placement.rect = {at.x(), at.y(), at.x() + normal.width(), at.y() + normal.height(), 0, 0, 0, 0};
   placement.showCmd = isMaximized() ? 3 : isMinimized() ? 2 : 1;
   placement.flags = 0;
   return placement;

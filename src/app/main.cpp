@@ -1,5 +1,6 @@
 // 対局囲碁　風織: the window program.
 #include <QApplication>
+#include <QFont>
 
 #include "app/bitmaps.h"
 #include "app/board_only_view.h"

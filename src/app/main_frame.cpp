@@ -189,6 +189,7 @@ void CMainFrame::Dispatch(int id) {
     case kCmdHelp: if (help_) help_(); break;
     default:
       if (view_ != nullptr) view_->OnCommand(id);
+      board_->Invalidate();
       break;
   }
   FillRecentFiles();

@@ -3,6 +3,7 @@
 // end-of-game marking with territory, the new-game dialog and the status
 // panel with a clock past the limit. Usage: kazaori_screenshots OUTDIR
 #include <QApplication>
+#include <QFont>
 #include <QDir>
 #include <cstdio>
 
