@@ -71,6 +71,7 @@ Placement CContFrameWnd::CurrentPlacement() const {
 void CContFrameWnd::SavePlacement() {
   if (placementSaved_) return;
   placementSaved_ = true;
+  profile_.Reload();  // keep what the view wrote to the same file
   WritePlacement(profile_, CurrentPlacement());
 }
 

@@ -185,8 +185,13 @@ void CMainFrame::Dispatch(int id) {
     case kCmdToolBar: toolBar_->setVisible(!toolBar_->isVisible()); break;
     case kCmdStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
     case kCmdExit: close(); return;
-    case kCmdAbout: if (about_) about_(); break;
     case kCmdHelp: if (help_) help_(); break;
+    case kCmdAbout:
+      if (about_) {
+        about_();
+        break;
+      }
+      [[fallthrough]];
     default:
       if (view_ != nullptr) view_->OnCommand(id);
       board_->Invalidate();
@@ -238,9 +243,17 @@ void CMainFrame::ApplyViewSize() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (view_ != nullptr && !view_->CanClose()) {
+    event->ignore();  // the computer is thinking: close once it has moved
+    return;
+  }
   if (!shutDown_) {
     shutDown_ = true;
-    if (view_ != nullptr) view_->Shutdown();
+    ViewPort* view = view_;
+    view_ = nullptr;
+    board_->SetView(nullptr);
+    if (view != nullptr) view->Shutdown();
+    // Last, after the view has written its settings.
     SavePlacement();
   }
   event->accept();

@@ -27,7 +27,7 @@ class CMainFrame final : public CContFrameWnd {
 
   void SetView(ViewPort* view);
   BoardWidget& Board() { return *board_; }
-  // Called for the commands the frame answers itself (About and help).
+  // The help, and the About box when the view does not show it itself.
   void SetAboutHandler(std::function<void()> about) { about_ = std::move(about); }
   void SetHelpHandler(std::function<void()> help) { help_ = std::move(help); }
 

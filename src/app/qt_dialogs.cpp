@@ -223,16 +223,19 @@ void BuildStandardComment(QDialog& dialog, StandardCommentDialog& model) {
     std::string* value;
     int bytes;
   };
+  // Byte limits of the record's lines (Shift-JIS): names 58, the rest 64.
+  StandardComment& c = model.comment;
   const Field fields[] = {
-      {"（対 局 者）黒番：", &model.blackName, static_cast<int>(StandardCommentDialog::kNameBytes)},
-      {"　　　　　  白番：", &model.whiteName, static_cast<int>(StandardCommentDialog::kNameBytes)},
-      {"（対 局 日）", &model.date, static_cast<int>(StandardCommentDialog::kTextBytes)},
-      {"（対局場所）", &model.place, static_cast<int>(StandardCommentDialog::kTextBytes)},
-      {"（対局結果）", &model.result, static_cast<int>(StandardCommentDialog::kTextBytes)},
-      {"（コメント）", &model.comment[0], static_cast<int>(StandardCommentDialog::kTextBytes)},
-      {"", &model.comment[1], static_cast<int>(StandardCommentDialog::kTextBytes)},
-      {"", &model.comment[2], static_cast<int>(StandardCommentDialog::kTextBytes)},
+      {"（対 局 者）黒番：", &c.blackName, 58},
+      {"　　　　　  白番：", &c.whiteName, 58},
+      {"（対 局 日）", &c.date, 64},
+      {"（対局場所）", &c.place, 64},
+      {"（対局結果）", &c.result, 64},
+      {"（コメント）", &c.notes[0], 64},
+      {"", &c.notes[1], 64},
+      {"", &c.notes[2], 64},
   };
+
   std::vector<std::pair<QLineEdit*, std::string*>> edits;
   int row = 0;
   for (const Field& f : fields) {

@@ -55,7 +55,10 @@ int QtHost::TimerPeriod(int id) const {
   return timer != nullptr && timer->isActive() ? timer->interval() : 0;
 }
 
-void QtHost::Invalidate(bool) { view_.Invalidate(); }
+void QtHost::Invalidate(bool erase) {
+  if (erase && onFullRedraw_) onFullRedraw_();
+  view_.Invalidate();
+}
 
 void QtHost::MessageBox(std::string_view text, platform::MessageIcon icon) {
   const QMessageBox::Icon qtIcon = icon == platform::MessageIcon::kExclamation ? QMessageBox::Warning

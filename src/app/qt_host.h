@@ -24,6 +24,8 @@ class QtHost final : public platform::Host {
 
   // Where timer ticks go (the view's OnTimer).
   void SetTimerHandler(std::function<void(int)> handler) { onTimer_ = std::move(handler); }
+  // Told when a redraw asks for the background too.
+  void SetFullRedrawHandler(std::function<void()> handler) { onFullRedraw_ = std::move(handler); }
 
   bool StartTimer(int id, int periodMs) override;
   void StopTimer(int id) override;
@@ -46,6 +48,7 @@ class QtHost final : public platform::Host {
   BoardWidget& view_;
   QHash<int, QTimer*> timers_;
   std::function<void(int)> onTimer_;
+  std::function<void()> onFullRedraw_;
   WavPlayer sound_;
   platform::SystemClock clock_;
 };

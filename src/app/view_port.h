@@ -31,7 +31,10 @@ class ViewPort {
   virtual std::array<std::string, 4> RecentFiles() const = 0;
   // The document's name for the title bar: the record's file name, or empty.
   virtual std::string DocumentName() const = 0;
-  // The end of the run: the save offer, the ending sound, the settings.
+  // Whether the program may close now (not inside the computer's move).
+  virtual bool CanClose() const { return true; }
+  // The end of the run: the save offer, the ending sound, the settings. The
+  // view answers nothing after it.
   virtual void Shutdown() = 0;
 };
 

@@ -1,0 +1,72 @@
+#include "app/game_view_port.h"
+
+#include "control/view_paint.h"
+#include "engine/think_engine.h"
+#include "link/game_link.h"
+
+namespace kz::app {
+
+GameViewPort::GameViewPort(QtHost& host, const std::string& commandLine)
+    : host_(host), doc_(std::make_unique<CKazaoriDoc>()) {
+  control::ViewParts parts;
+  parts.commandLine = commandLine;
+  view_ = std::make_unique<control::CKazaoriView>(host_, *doc_, std::move(parts));
+  host_.SetTimerHandler([this](int id) { OnTimer(id); });
+  host_.SetFullRedrawHandler([this] { fullRedraw_ = true; });
+  created_ = view_->OnCreate();
+}
+
+GameViewPort::~GameViewPort() { Shutdown(); }
+
+void GameViewPort::Paint(platform::Canvas& canvas) {
+  if (view_) control::PaintView(canvas, *view_, fullRedraw_);
+}
+
+void GameViewPort::LeftClick(int x, int y) {
+  if (view_) view_->OnLeftButton(x, y);
+}
+
+void GameViewPort::RightClick(int x, int y) {
+  if (view_) view_->OnRightButton(x, y);
+}
+
+void GameViewPort::OnTimer(int id) {
+  if (view_ && id == 1) view_->OnTick();
+}
+
+void GameViewPort::OnCommand(int id) {
+  if (view_) view_->OnCommand(id);
+}
+
+control::CommandUi GameViewPort::QueryCommand(int id) const {
+  return view_ ? view_->Query(id) : control::CommandUi{};
+}
+
+display::ViewExtent GameViewPort::Extent() const {
+  return view_ ? control::ViewExtentOf(*view_) : display::ViewExtent{640, 480};
+}
+
+bool GameViewPort::TakeSizeChanged() {
+  if (!view_ || view_->State().sizeChanged == 0) return false;
+  view_->ClearSizeChanged();
+  return true;
+}
+
+std::array<std::string, 4> GameViewPort::RecentFiles() const {
+  return view_ ? view_->RecentFiles() : std::array<std::string, 4>{};
+}
+
+std::string GameViewPort::DocumentName() const { return doc_ ? doc_->PathName() : std::string(); }
+
+bool GameViewPort::CanClose() const { return !view_ || view_->CanClose(); }
+
+void GameViewPort::Shutdown() {
+  if (!view_) return;
+  host_.SetTimerHandler({});
+  host_.SetFullRedrawHandler({});
+  if (created_) view_->OnDestroy();
+  view_.reset();  // the ending sound, the settings written
+  doc_.reset();   // the autosave file deleted
+}
+
+}  // namespace kz::app

@@ -1,0 +1,32 @@
+#include "app/help_window.h"
+
+#include <QFile>
+#include <QPointer>
+#include <QTextBrowser>
+
+namespace kz::app {
+
+QString HelpText() {
+  QFile file(":/help/index.html");
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return QString::fromUtf8(file.readAll());
+}
+
+void ShowHelp(QWidget* parent) {
+  static QPointer<QTextBrowser> window;
+  if (window.isNull()) {
+    window = new QTextBrowser(parent);
+    window->setWindowFlag(Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(QString::fromUtf8("対局囲碁　風織　遊び方"));
+    window->setOpenLinks(true);
+    window->setHtml(HelpText());
+    window->resize(620, 560);
+  }
+  window->scrollToAnchor("");
+  window->moveCursor(QTextCursor::Start);
+  window->show();
+  window->raise();
+}
+
+}  // namespace kz::app
