@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test run bench clean
+.PHONY: all deps configure build test test-asan run bench clean
 
 all: build
 
@@ -17,6 +17,21 @@ build: configure
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The record, rules and front-end tests again under AddressSanitizer and
+# UndefinedBehaviorSanitizer (a separate build directory; run by CI).
+ASAN_DIR ?= build-asan
+ASAN_TESTS ?= board_tests game_rules_tests game_record_tests records_tests \
+	platform_tests cli_tests cli_interop_tests
+test-asan: deps
+	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Release -DKZ_SANITIZE=ON
+	cmake --build $(ASAN_DIR) -j $(JOBS) --target $(ASAN_TESTS)
+	@set -e; for t in $(ASAN_TESTS); do \
+		echo "== $$t (ASan+UBSan)"; \
+		ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+		UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		$(ASAN_DIR)/tests/$$t --gtest_brief=1; \
+	done
 
 run: build
 	@if [ -x $(BUILD_DIR)/src/app/kazaori ]; then \

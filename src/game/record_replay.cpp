@@ -26,7 +26,7 @@ PlayState ReplayRecord(PlaneBoard& board, const KifuRecord& record, int k) {
       ++state.consecutivePasses;
       state.lastMove = -1;
     } else if (EntryPoint(entry, size, i, j)) {
-      const int result = board.PlayStone(i, j, state.sideToMove, 1);
+      const int result = board.PlayStone(i, j, state.sideToMove, kReplayWithoutRefresh);
       if (result > 0)
         (state.sideToMove > 0 ? state.blackPrisoners : state.whitePrisoners) += result;
       state.consecutivePasses = 0;
@@ -39,6 +39,9 @@ PlayState ReplayRecord(PlaneBoard& board, const KifuRecord& record, int k) {
     state.sideToMove = -state.sideToMove;
     ++state.movesPlayed;
   }
+  // The influence of the position reached, refreshed once rather than after
+  // every replayed stone.
+  board.SpreadInfluence();
   return state;
 }
 

@@ -11,7 +11,8 @@ namespace kz {
 class PlaneBoard;
 
 // Resets `board` to the record's size and handicap and replays moves 1..k
-// (replay flag 1), stopping early at the end of the record (and never past
+// (as a replay: without the region and link refreshes, and with the
+// influence refreshed once at the end rather than after each stone), stopping early at the end of the record (and never past
 // 570 moves). Returns the replayed state: prisoners, consecutive passes at the
 // end of the replayed part, side to move, moves played (the entries
 // replayed) and the last move (-1 after a pass, at the start, or when the

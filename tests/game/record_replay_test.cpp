@@ -5,6 +5,7 @@
 
 #include "records/kifu_format.h"
 #include "support/board_diagram.h"
+#include "support/random_game.h"
 #include "support/temp_dir.h"
 
 namespace kz {
@@ -109,6 +110,30 @@ TEST(Replay, AStoneTheBoardRefusesStillTakesItsTurn) {
   EXPECT_GT(board.GetChain(2, 2), 0);
   EXPECT_GT(board.GetChain(3, 3), 0) << "the third move is Black's again";
   EXPECT_EQ(s.sideToMove, -1);
+}
+
+TEST(Replay, SameStonesAsAMoveByMoveReplayAndTheInfluenceOfTheEnd) {
+  const KifuRecord record = test::RandomGameRecord({.size = 19, .moves = 300, .seed = 9});
+  PlaneBoard replayed, stepped;
+  const PlayState s = ReplayRecord(replayed, record, 300);
+  stepped.Reset(19, 0);
+  int side = 1, blackTaken = 0;
+  for (int k = 0; k < 300; ++k, side = -side) {
+    int i, j;
+    if (!EntryPoint(record.moves[k], 19, i, j)) continue;
+    const int r = stepped.PlayStone(i, j, side, kReplay);
+    if (r > 0 && side > 0) blackTaken += r;
+  }
+  EXPECT_EQ(s.blackPrisoners, blackTaken);
+  EXPECT_GT(blackTaken, 0);
+  EXPECT_EQ(test::Diagram(replayed), test::Diagram(stepped));
+  PlaneBoard fresh;
+  CopyBoard(replayed, fresh, 19);
+  fresh.SpreadInfluence();
+  EXPECT_EQ(test::PlaneText(replayed, &PlaneBoard::GetInfluence),
+            test::PlaneText(fresh, &PlaneBoard::GetInfluence));
+  EXPECT_EQ(test::PlaneText(replayed, &PlaneBoard::GetBlackInfluence),
+            test::PlaneText(fresh, &PlaneBoard::GetBlackInfluence));
 }
 
 }  // namespace

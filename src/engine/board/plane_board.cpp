@@ -251,11 +251,11 @@ int PlaneBoard::PlayStone(int i, int j, int colour, int replay) {
     if (sameRegion >= 8 || otherRegionInGroup) result = kLargeRegionMove;
   }
 
-  if (replay == 0) {
+  if (replay == kFullRefresh) {
     LabelRegions();
     LinkChains(0);
   }
-  SpreadInfluence();
+  if (replay != kReplayWithoutRefresh) SpreadInfluence();
   return result;
 }
 

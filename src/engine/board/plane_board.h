@@ -32,6 +32,14 @@ constexpr int kOwnEyeFill = -97;
 constexpr int kAtariSavingFill = -98;
 constexpr int kSelfCrampedMove = -99;
 
+// Replay flags of PlayStone: 0 runs every refresh after the stone; 1 (a
+// replay from the record) skips LabelRegions and LinkChains; 2 skips
+// SpreadInfluence as well, for a caller that replays many moves and runs
+// SpreadInfluence once at the end.
+constexpr int kFullRefresh = 0;
+constexpr int kReplay = 1;
+constexpr int kReplayWithoutRefresh = 2;
+
 constexpr int PlaneIndex(int i, int j) { return i * kMaxSize + j; }
 
 // True when (i, j) is a point of a board with `size` lines.
