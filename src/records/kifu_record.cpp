@@ -65,7 +65,8 @@ NameField NameFromCommentLine(const CommentLine& line) {
 std::string_view NameText(const NameField& name) {
   std::size_t n = 8;
   while (n > 0 && name[n - 1] == ' ') --n;
-  return {name.data(), n};
+  // The six bytes may end inside a double-byte character: drop its half.
+  return platform::Cp932Prefix({name.data(), n}, n);
 }
 
 void ClearComment(KifuRecord& record) {

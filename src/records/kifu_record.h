@@ -54,7 +54,8 @@ NameField BlankName();
 // The name a comment line carries: its bytes 18..23, a newline or zero byte
 // (and everything after it) becoming spaces.
 NameField NameFromCommentLine(const CommentLine& line);
-// The name's text without its padding.
+// The name's text without its padding (nor half of a double-byte character
+// cut off by the field's end).
 std::string_view NameText(const NameField& name);
 
 struct KifuRecord {

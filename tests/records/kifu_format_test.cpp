@@ -263,6 +263,12 @@ TEST(KifuReading, NamesComeFromCommentLinesOneAndTwo) {
   EXPECT_EQ(r.whiteName[2], ' ') << "the newline after the name becomes a space";
   EXPECT_EQ(r.whiteName[8], '\n');
   EXPECT_EQ(r.whiteName[9], '\0');
+
+  // One ASCII letter first: the third kanji is cut by the field's end and
+  // left out of the name.
+  const KifuRecord odd = ReadBack("#COMMENT\nSTDCOM\n" +
+                                  Utf8ToCp932("（対 局 者）黒番：a本因坊") + "\n");
+  EXPECT_EQ(NameText(odd.blackName), Utf8ToCp932("a本因"));
 }
 
 TEST(KifuReading, LongLinesAndTooManyCommentLines) {
