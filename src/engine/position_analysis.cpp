@@ -21,6 +21,9 @@ int ThinkEngine::LiveColourAt(int i, int j) const {
 }
 
 bool ThinkEngine::TrialHolds(int i, int j, int c) {
+  // A stone that would have five liberties or more is never read: no need
+  // to play it out.
+  if (MergedLiberties(*board_, c, MoveCodeOf(i, j), -1, -1) >= 5) return true;
   PlaneBoard& trial = Work(kTrialBoard);
   CopyBoard(*board_, trial, size_);
   const int r = trial.PlayStone(i, j, c, 1);

@@ -458,6 +458,11 @@ ReadResult CaptureReader::ReadByLiberties(PlaneBoard& board, int i, int j,
 
 bool CaptureReader::SafetyCheck(const PlaneBoard& position, int i, int j,
                                 int colour, int strictness) {
+  // Five liberties or more are accepted without reading; when the -96 class
+  // does not matter the stone need not be played to see that.
+  if (!(strictness & kSafetyRejectLarge) && position.GetChain(i, j) == 0 &&
+      MergedLiberties(position, colour, MoveCodeOf(i, j), -1, -1) >= 5)
+    return true;
   PlaneBoard& trial = Work(kTrialBoard);
   CopyBoard(position, trial, size_);
   const int r = trial.PlayStone(i, j, colour, 1);

@@ -289,14 +289,24 @@ ReadResult CaptureReader::ReadTwoLiberties(PlaneBoard& board, int a, int b) {
     }
   }
 
-  // 7. Extensions.
-  int extendResult[2];
-  for (int k = 0; k < 2; ++k) {
-    CopyBoard(board, work, size_);
-    extendResult[k] = work.PlayStone(libs[k] / 100, libs[k] % 100, 1, 1);
+  // 7. Extensions. Filling an own eye (-97) needs own stones all round, so
+  // the stones are only played when both liberties are closed that way.
+  auto ownAllRound = [&](int p) {
+    for (const Step& d : kOrthogonal) {
+      const int u = p / 100 + d.di, v = p % 100 + d.dj;
+      if (board.OnBoard(u, v) && board.GetChain(u, v) <= 0) return false;
+    }
+    return true;
+  };
+  if (ownAllRound(libs[0]) && ownAllRound(libs[1])) {
+    int extendResult[2];
+    for (int k = 0; k < 2; ++k) {
+      CopyBoard(board, work, size_);
+      extendResult[k] = work.PlayStone(libs[k] / 100, libs[k] % 100, 1, 1);
+    }
+    if (extendResult[0] == kOwnEyeFill && extendResult[1] == kOwnEyeFill)
+      return {0, -1};
   }
-  if (extendResult[0] == kOwnEyeFill && extendResult[1] == kOwnEyeFill)
-    return {0, -1};
   const bool adjacent =
       (libs[0] / 100 == libs[1] / 100 &&
        (libs[0] % 100 - libs[1] % 100 == 1 || libs[1] % 100 - libs[0] % 100 == 1)) ||
