@@ -293,3 +293,41 @@ TEST_F(Readers, EveryReaderRestoresTheBoard) {
 
 }  // namespace
 }  // namespace kz
+
+namespace kz {
+namespace {
+
+TEST_F(Readers, DeadMarkHelpersWorkOnWholeChains) {
+  // Two Black chains joined diagonally across two empty points, and a
+  // White chain of two liberties touching the second.
+  test::Place(board, 9,
+              {"X X . . . . . . .", ". . X X . . . . .", ". X O O X . . . .",
+               ". . . . . . . . ."});
+  Setup();
+  for (int i : {0, 1}) board.SetDead(i, 0, 1);
+  for (int i : {2, 3}) board.SetDead(i, 1, 1);
+  engine.UnmarkDeadChain(board, 0, 0, 1);
+  EXPECT_EQ(board.GetDead(1, 0), 0);
+  EXPECT_EQ(board.GetDead(3, 1), 0);  // joined across (1, 1) and (2, 0)
+
+  engine.MarkWeakNeighbours(board, 2, 1);
+  EXPECT_EQ(board.GetDead(2, 2), 1);
+  EXPECT_EQ(board.GetDead(3, 2), 1);
+  EXPECT_EQ(board.GetDead(0, 0), 0);
+}
+
+TEST_F(Readers, EyeAreasAndChainTouches) {
+  test::Place(board, 9,
+              {". X . X O . . . .", "X X X X O . . . .", "O O O O O . . . .",
+               ". . . . . . . . ."});
+  Setup();
+  EXPECT_EQ(engine.CountEyeAreas(1, 1, board, 1), 2);
+  EXPECT_EQ(engine.FirstLiberty(board, 1, 1), 0);  // (0, 0), row-major first
+  EXPECT_EQ(engine.TouchesOtherChain(board, board.GetChain(1, 1),
+                                     board.GetChain(4, 0), -1),
+            0);
+  EXPECT_EQ(engine.CanCaptureNeighbour(board, board.GetLink(1, 1)), 0);
+}
+
+}  // namespace
+}  // namespace kz
