@@ -15,7 +15,9 @@ constexpr Command kCommands[] = {
     {"jis", "RECORD.IG1 OUT.TXT [--move N]",
      "write the JIS text board of the position after N moves (default: all)",
      RunJis},
-    {"gtp", "[--rule japanese|keima] [--resign] [--player random] [--seed N]",
+    {"gtp",
+     "[--style solid|bold] [--fast] [--rule japanese|keima] [--resign]"
+     " [--player engine|random] [--seed N]",
      "serve the engine over GTP on standard input and output",
      RunGtp},
     {"match",

@@ -5,13 +5,16 @@
 #include <memory>
 
 #include "cli/cli_command.h"
+#include "gtp/engine_player.h"
 #include "gtp/gtp_session.h"
 
 namespace kz::cli {
 
 int RunGtp(const Args& args, std::ostream& out, std::ostream& err) {
   gtp::SessionOptions options;
-  std::string player = "random";
+  std::string player = "engine";
+  int style = 0;
+  bool faster = false;
   unsigned seed = static_cast<unsigned>(std::time(nullptr));
   for (std::size_t k = 0; k < args.size(); ++k) {
     const std::string& a = args[k];
@@ -24,9 +27,15 @@ int RunGtp(const Args& args, std::ostream& out, std::ostream& err) {
       options.rule = *v == "keima" ? kKeimaRule : kJapaneseRule;
     } else if (a == "--resign") {
       options.resign = true;
+    } else if (a == "--style") {
+      const std::string* v = value();
+      if (!v || (*v != "solid" && *v != "bold")) return UsageError("gtp", err);
+      style = *v == "bold" ? 1 : 0;
+    } else if (a == "--fast") {
+      faster = true;
     } else if (a == "--player") {
       const std::string* v = value();
-      if (!v || *v != "random") return UsageError("gtp", err);
+      if (!v || (*v != "random" && *v != "engine")) return UsageError("gtp", err);
       player = *v;
     } else if (a == "--seed") {
       const std::string* v = value();
@@ -37,7 +46,10 @@ int RunGtp(const Args& args, std::ostream& out, std::ostream& err) {
     }
   }
   gtp::RandomPlayer random(seed);
-  gtp::GtpSession session(random, options);
+  gtp::EnginePlayer engine(style, faster);
+  gtp::GtpPlayer& chosen = player == "random" ? static_cast<gtp::GtpPlayer&>(random)
+                                              : static_cast<gtp::GtpPlayer&>(engine);
+  gtp::GtpSession session(chosen, options);
   gtp::RunGtp(session, std::cin, out);
   return kExitOk;
 }

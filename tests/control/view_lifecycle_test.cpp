@@ -28,7 +28,12 @@ void PlayByClicks(ViewTest& t, std::initializer_list<int> moves) {
 class Lifecycle : public ViewTest {};
 
 TEST_F(Lifecycle, EndOfGameMarkingTogglesChainsAndLeavingRestoresThePosition) {
+  {
+    std::ofstream ini(Path("kazaori.ini"));
+    ini << "[Init]\nRosu=9\n";  // a 9-line board from the start
+  }
   Start();
+  ASSERT_EQ(view->Board().GetSize(), 9);
   // Black walls off the left side, White the right; then White puts a
   // two-stone chain inside Black's side.
   std::vector<int> moves;
@@ -54,8 +59,10 @@ TEST_F(Lifecycle, EndOfGameMarkingTogglesChainsAndLeavingRestoresThePosition) {
   EXPECT_EQ(view->Board().GetDead(1, 3), proposedDead ? 0 : 1);
   EXPECT_EQ(view->Board().GetDead(1, 4), proposedDead ? 0 : 1);
   EXPECT_EQ(std::abs(c1.deadWhite - c0.deadWhite), 2);
-  EXPECT_EQ(std::abs(c1.blackTerritory - c0.blackTerritory), 2);
-  EXPECT_EQ(std::abs(view->Score().blackTotal - first.blackTotal), 4);
+  // With the intruders dead the whole left side (27 points, theirs
+  // included) is Black's; alive, they make it neutral.
+  EXPECT_EQ(std::abs(c1.blackTerritory - c0.blackTerritory), 27);
+  EXPECT_EQ(std::abs(view->Score().blackTotal - first.blackTotal), 29);
   Click(1, 3);  // and back
   const BoardCounts c2 = ReadCounts(view->Board());
   EXPECT_EQ(c2.deadWhite, c0.deadWhite);
