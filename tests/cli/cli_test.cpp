@@ -113,6 +113,17 @@ TEST(CliJis, PositionAfterNMovesWithTheLastMoveMark) {
   const std::string all = platform::Cp932ToUtf8(ReadBytes(dir / "all.TXT"));
   EXPECT_NE(all.find("\r\n１○○－－－－－－・\r\n"), std::string::npos)
       << "the game ends on a pass: no mark";
+
+  // A game that ends on a stone has it marked, also when N lies beyond.
+  std::string stoneLast = SampleRecord();
+  stoneLast.replace(stoneLast.find(" A00 -0"), 7, " -0");
+  WriteBytes(dir / "stone.IG1", stoneLast);
+  for (const Args& args : {Args{"jis", dir / "stone.IG1", dir / "s.TXT"},
+                           Args{"jis", dir / "stone.IG1", dir / "s.TXT", "--move", "570"}}) {
+    ASSERT_EQ(Cli(args).status, kExitOk);
+    const std::string text = platform::Cp932ToUtf8(ReadBytes(dir / "s.TXT"));
+    EXPECT_NE(text.find("\r\n１○◇－－－－－－・\r\n"), std::string::npos) << text;
+  }
 }
 
 TEST(CliJis, BadArgumentsAndOutputs) {
