@@ -11,7 +11,10 @@ bool CliHost::StartTimer(int, int periodMs) {
 
 void CliHost::MessageBox(std::string_view text, platform::MessageIcon) {
   messages_.emplace_back(text);
-  out_ << "message: " << text << '\n';
+}
+
+void CliHost::PrintPendingMessages() {
+  for (; printed_ < messages_.size(); ++printed_) out_ << "message: " << messages_[printed_] << '\n';
 }
 
 int CliHost::RunDialog(platform::DialogModel& dialog) {

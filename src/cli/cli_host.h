@@ -49,6 +49,9 @@ class CliHost final : public platform::Host {
 
   int TimerPeriodMs() const { return periodMs_; }
   const std::vector<std::string>& Messages() const { return messages_; }
+  // Prints the messages shown since the last call (after the moves that
+  // led to them).
+  void PrintPendingMessages();
 
  private:
   std::ostream& out_;
@@ -57,6 +60,7 @@ class CliHost final : public platform::Host {
   platform::SystemClock clock_;
   int periodMs_ = 1000;
   std::vector<std::string> messages_;
+  std::size_t printed_ = 0;
 };
 
 }  // namespace kz::cli

@@ -169,7 +169,11 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
 
   int status = kExitOk;
   for (int round = 1; round <= rounds && status == kExitOk; ++round) {
-    if (!view->OnCommand(control::kCmdNewGame) || !view->State().running) {
+    // A port that cannot be opened leaves two users at the board: nobody
+    // here to play them.
+    if (!view->OnCommand(control::kCmdNewGame) || !view->State().running ||
+        view->State().blackPlayer == control::kUser || view->State().whitePlayer == control::kUser) {
+      host.PrintPendingMessages();
       err << "kazaori-cli play: the game did not start\n";
       status = kExitGameFailed;
       break;
@@ -183,6 +187,7 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
         const int k = printed + 1;
         out << MoveText(k, doc.GetMove(k), view->State().play.handicap) << '\n';
       }
+      host.PrintPendingMessages();
       out.flush();
     };
     while (view->State().running) {
@@ -201,6 +206,7 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
       result = view->Score().resultText;
       view->OnCommand(control::kCmdEndOfGame);
     }
+    host.PrintPendingMessages();
     out << "result: " << (result.empty() ? "none" : result) << '\n';
     const std::string path = GamePath(o.out, round, rounds);
     if (!doc.WriteRecord(path, false)) {
