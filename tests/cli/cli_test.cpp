@@ -1,5 +1,6 @@
 // kazaori-cli's commands, run in-process.
 #include "cli/cli_command.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,6 @@ namespace {
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const Args& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // A 9-line handicap game: Black takes White's stone at A09, then passes;
 // Black resigned.

@@ -4,22 +4,12 @@
 #include <sstream>
 
 #include "cli/cli_command.h"
+#include "cli_run.h"
 #include "game/kazaori_doc.h"
 #include "support/temp_dir.h"
 
 namespace kz::cli {
 namespace {
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const Args& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 TEST(CliPlay, ComputerAgainstComputerPlaysToTwoPassesAndSavesTheRecord) {
   test::TempDir dir(true);
