@@ -34,6 +34,7 @@ void ViewTest::Start(const std::string& commandLine) {
   auto scripted = nextEngine ? std::move(nextEngine) : std::make_unique<ScriptedEngine>();
   engine = scripted.get();
   parts.engine = std::move(scripted);
+  parts.link = nextLink ? std::move(nextLink) : std::make_unique<link::NullLink>();
   view = std::make_unique<control::CKazaoriView>(host, *doc, std::move(parts));
   ASSERT_TRUE(view->OnCreate());
 }

@@ -60,6 +60,7 @@ class ViewTest : public ::testing::Test {
   std::unique_ptr<control::CKazaoriView> view;
   ScriptedEngine* engine = nullptr;
   std::unique_ptr<ScriptedEngine> nextEngine;
+  std::unique_ptr<link::GameLink> nextLink;  // null: no port at all
 };
 
 }  // namespace kz::test
