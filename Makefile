@@ -43,6 +43,7 @@ run: build
 
 bench: build
 	$(BUILD_DIR)/bench/kazaori_bench
+	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/kazaori_window_bench
 
 clean:
 	rm -rf $(BUILD_DIR)

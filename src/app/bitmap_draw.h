@@ -16,7 +16,10 @@ QColor LineColour();
 // join the grid exactly.
 void PaintGridCell(QImage& image, int ox, int oy, int pitch, int x, int y, int size);
 
-QImage Board(int style, int size);
+// The wood of a style at the size of its 19-line board; the boards of every
+// size are cut from it.
+QImage Wood(int style);
+QImage Board(int style, int size, const QImage& wood);
 QImage Background(int width, int height);
 QImage TitlePlate(int style);
 

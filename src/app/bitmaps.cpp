@@ -12,7 +12,8 @@ BitmapStore::BitmapStore() {
   for (int style = 0; style < kStyleCount; ++style) {
     const StyleBitmaps& ids = BitmapsOf(style);
     const int pitch = Pitch(style);
-    for (int k = 0; k < 3; ++k) images_.insert(ids.board[k], draw::Board(style, sizes[k]));
+    const QImage wood = draw::Wood(style);
+    for (int k = 0; k < 3; ++k) images_.insert(ids.board[k], draw::Board(style, sizes[k], wood));
     if (!images_.contains(ids.title)) images_.insert(ids.title, draw::TitlePlate(style));
     images_.insert(ids.black, draw::Stone(pitch, 1));
     images_.insert(ids.white, draw::Stone(pitch, -1));

@@ -58,7 +58,9 @@ void PaintWood(QImage& image, int style, std::uint32_t seed) {
       const double wy = y / scale;
       const double wander = 9.0 * Fbm(wx * 0.012, wy * 0.004, seed);
       const double t = (wx + wander) * 0.42;
-      const double line = std::pow(0.5 + 0.5 * std::sin(t + 2.0 * Fbm(wx * 0.03, wy * 0.01, seed + 7)), 6.0);
+      const double wave = 0.5 + 0.5 * std::sin(t + 2.0 * Fbm(wx * 0.03, wy * 0.01, seed + 7));
+      const double cube = wave * wave * wave;
+      const double line = cube * cube;
       const double broad = Fbm(wx * 0.006, wy * 0.02, seed + 11) - 0.5;
       const double fine = Lattice(x, y, seed + 23) - 0.5;
       const double k = 1.0 - grainStrength * line + 0.06 * broad + 0.012 * fine;
@@ -101,12 +103,18 @@ void PaintGridCell(QImage& image, int ox, int oy, int pitch, int x, int y, int s
   FillPixels(image, ox + vx0, oy + vy0, ox + vx1, oy + vy1, ink);
 }
 
-QImage Board(int style, int size) {
+QImage Wood(int style) {
+  const int side = display::BoardImageSide(style, 19);
+  QImage wood(side, side, QImage::Format_ARGB32_Premultiplied);
+  PaintWood(wood, style, 0x5eed0000u + static_cast<std::uint32_t>(style * 31));
+  return wood;
+}
+
+QImage Board(int style, int size, const QImage& wood) {
   const int pitch = display::Pitch(style);
   const int side = display::BoardImageSide(style, size);
   const int border = display::BorderWidth(style);
-  QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
-  PaintWood(image, style, 0x5eed0000u + static_cast<std::uint32_t>(style * 31 + size));
+  QImage image = wood.copy(0, 0, side, side);
 
   // A soft light edge on the top and left, the board's side in shadow on the
   // right and bottom (the border strips).

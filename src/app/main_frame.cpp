@@ -237,8 +237,11 @@ QSize CMainFrame::RequiredClientSize() const {
 }
 
 void CMainFrame::ApplyViewSize() {
-  // The view's window never gets smaller than the drawing.
-  board_->setMinimumSize(RequiredClientSize());
+  // The view's window never gets smaller than the drawing, nor the frame
+  // narrower than its menu bar (a 9-line board alone would hide menus).
+  QSize size = RequiredClientSize();
+  size.setWidth(std::max(size.width(), menuBar()->sizeHint().width()));
+  board_->setMinimumSize(size);
   board_->updateGeometry();
 }
 

@@ -39,6 +39,7 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err);
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
 int RunSgf(const Args& args, std::ostream& out, std::ostream& err);
 int RunJis(const Args& args, std::ostream& out, std::ostream& err);
+int RunPlay(const Args& args, std::ostream& out, std::ostream& err);
 int RunGtp(const Args& args, std::ostream& out, std::ostream& err);
 int RunMatch(const Args& args, std::ostream& out, std::ostream& err);
 

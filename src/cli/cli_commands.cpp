@@ -26,6 +26,15 @@ constexpr Command kCommands[] = {
      "play games between two GTP engine command lines, colours alternating;"
      " exit 3 when a game was cut short by an engine failure",
      RunMatch},
+#ifdef KAZAORI_CLI_PLAY
+    {"play",
+     "--black computer|remote --white computer|remote --out RECORD.IG1 [--size 19|13|9]"
+     " [--handicap 0..9] [--rule japanese|keima] [--style solid|bold] [--time MINUTES]"
+     " [--games N] [--port 1|2] [--device PATH] [--fast] [--tick-ms MS] [--no-resign]",
+     "play games without a human through the game controller, one line per move;"
+     " exit 3 when a game could not start or the link failed",
+     RunPlay},
+#endif
 };
 
 void PrintHelp(std::ostream& out) {

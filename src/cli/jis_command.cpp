@@ -12,7 +12,7 @@ namespace kz::cli {
 
 int RunJis(const Args& args, std::ostream&, std::ostream& err) {
   std::vector<std::string> paths;
-  int moves = kMaxRecordMoves;
+  int moves = -1;  // all
   for (std::size_t k = 0; k < args.size(); ++k) {
     if (args[k] == "--move") {
       if (k + 1 >= args.size()) return UsageError("jis", err);
@@ -32,6 +32,10 @@ int RunJis(const Args& args, std::ostream&, std::ostream& err) {
 
   CKazaoriDoc doc;
   if (!LoadRecord(paths[0], doc, err)) return kExitNoRecord;
+  // Beyond the record's end (and by default) the position after its last
+  // move, which then carries the mark.
+  const int recorded = doc.GetCurrentMove();
+  if (moves < 0 || moves > recorded) moves = recorded;
   PlaneBoard board;
   const PlayState state = RebuildPosition(board, doc, moves);
   if (!doc.WriteJisBoard(paths[1], board, state.lastMove)) {

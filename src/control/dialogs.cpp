@@ -139,30 +139,31 @@ std::string NumberDialog::Validate() const {
   return {};
 }
 
-NumberDialog ReplaySpeedDialog() {
+namespace {
+
+NumberDialog MakeNumberDialog(int id, std::string_view title, std::string_view before,
+                              std::string_view after, long min, long max,
+                              std::string_view go) {
   NumberDialog d;
-  d.id = kReplaySpeedDialog;
-  d.title = "自動鑑賞";
-  d.before = "鑑賞速度";
-  d.after = "秒";
+  d.id = id;
+  d.title = title;
+  d.before = before;
+  d.after = after;
   d.text = "1";
-  d.min = 1;
-  d.max = 59;
-  d.buttons = {"鑑賞開始", "取り消し"};
+  d.min = min;
+  d.max = max;
+  d.buttons = {go, "取り消し"};
   return d;
 }
 
+}  // namespace
+
+NumberDialog ReplaySpeedDialog() {
+  return MakeNumberDialog(kReplaySpeedDialog, "自動鑑賞", "鑑賞速度", "秒", 1, 59, "鑑賞開始");
+}
+
 NumberDialog GoToMoveDialog() {
-  NumberDialog d;
-  d.id = kGoToMoveDialog;
-  d.title = "N手目に移る";
-  d.before = "第";
-  d.after = "手目に移る";
-  d.text = "1";
-  d.min = 0;
-  d.max = 570;
-  d.buttons = {"移る", "取り消し"};
-  return d;
+  return MakeNumberDialog(kGoToMoveDialog, "N手目に移る", "第", "手目に移る", 0, 570, "移る");
 }
 
 CommentDialog CommentDialog::FromRecord(const KifuRecord& record) {

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "control/dialogs.h"
 #include "control/messages.h"
@@ -11,6 +13,17 @@
 #include "game/kazaori_doc.h"
 
 namespace kz::control {
+
+std::string SeriesFileName(const platform::LocalDateTime& t) {
+  char stem[32];
+  std::snprintf(stem, sizeof stem, "KAZ%02d%02d%02d%02d", t.month % 100, t.day % 100,
+                t.hour % 100, t.minute % 100);
+  std::string name = std::string(stem) + ".IG1";
+  for (int n = 2; n < 1000 && std::filesystem::exists(name); ++n) {
+    name = std::string(stem) + "-" + std::to_string(n) + ".IG1";
+  }
+  return name;
+}
 
 bool CKazvBas3::ClickPoint(int x, int y, int& i, int& j) const {
   const int d = GridPitch(settings_.boardStyle);
@@ -249,7 +262,10 @@ void CKazvBas3::LinkMove() {
     RebuildTo(p.movesPlayed - link::RemoteUndoCount(code));
     return;
   }
-  if (code == link::kRemoteOffBoard) return;
+  if (code == link::kRemoteOffBoard) {
+    RefuseRemoteMove();
+    return;
+  }
   if (!RoomForMove()) return;
   if (code == link::kRemotePass) {
     PassMove(p);
@@ -259,9 +275,15 @@ void CKazvBas3::LinkMove() {
     return;
   }
   const int i = code / 100 - 1, j = code % 100 - 1;
-  if (!OnBoard(board_->GetSize(), i, j)) return;  // nothing the board can take
+  if (!OnBoard(board_->GetSize(), i, j) || board_->GetChain(i, j) != 0) {
+    RefuseRemoteMove();
+    return;
+  }
   const int result = board_->PlayStone(i, j, side, 0);
-  if (result == kOccupied || result == kSuicide || result == kKo) return;
+  if (result == kOccupied || result == kSuicide || result == kKo) {
+    RefuseRemoteMove();  // the board refused it and is as it was
+    return;
+  }
   if (result > 0) (side == 1 ? p.blackPrisoners : p.whitePrisoners) += result;
   p.sideToMove = -side;
   ++p.movesPlayed;
@@ -270,6 +292,14 @@ void CKazvBas3::LinkMove() {
   RecordLastMove(i, j);
   PlaySoundKind(display::kSoundMove);
   Redraw();
+}
+
+void CKazvBas3::RefuseRemoteMove() {
+  // The record keeps the moves so far; the game cannot go on with a remote
+  // program that sees another position.
+  StopPlay();
+  Redraw();
+  Warn(msg::kRemoteMoveRefused);
 }
 
 // ---- Passes, resignations, pause ----
@@ -375,9 +405,7 @@ bool CKazvBas3::SeriesStep() {
   ++s_.gamesPlayed;
   if (s_.gamesInSeries > 1) {
     const platform::LocalDateTime t = host_.GetClock().Local();
-    char name[32];
-    std::snprintf(name, sizeof name, "KAZ%02d%02d%02d%02d.IG1", t.month % 100, t.day % 100,
-                  t.hour % 100, t.minute % 100);
+    const std::string name = SeriesFileName(t);
     StoreClocks();
     if (!doc_.WriteRecord(name, settings_.alsoWriteSgf != 0)) {
       Warn(msg::kSaveFailed);

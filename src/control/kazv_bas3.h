@@ -10,6 +10,12 @@
 
 namespace kz::control {
 
+// The file of a finished game of a series, in the current directory:
+// "KAZ" + month, day, hour, minute + ".IG1", and "-2", "-3"... before the
+// extension when a game of the same minute is already there, so that no
+// game of the series overwrites another.
+std::string SeriesFileName(const platform::LocalDateTime& t);
+
 // Board geometry of a click: the grid's origin and pitch.
 constexpr int kGridOrigin = 20;
 constexpr int GridPitch(int boardStyle) { return boardStyle == 2 ? 35 : 21; }
@@ -46,6 +52,8 @@ class CKazvBas3 : public CKazvBas2 {
   int ComputerMove();
   // The remote program's move or message, if one came.
   void LinkMove();
+  // A remote move the board cannot take: the game stops with a message.
+  void RefuseRemoteMove();
   // Keeps the link going at a tick; when the peer has stopped answering the
   // game stops with a message and false comes back.
   bool KeepLinkAlive();

@@ -143,7 +143,13 @@ void CKazvBase::ResumeClocks() {
 }
 
 void CKazvBase::Analyse(int mode, int flag) {
+  // The analysis pumps messages: while it runs the view counts as busy, so
+  // that a tick, a click or a command that arrives then leaves the
+  // half-built position alone.
+  const bool guard = s_.busy == kIdle;
+  if (guard) s_.busy = kThinking;
   engine_->AnalysePosition(*board_, s_.play.sideToMove, mode, flag);
+  if (guard) s_.busy = kIdle;
 }
 
 void CKazvBase::SetupEngine() {

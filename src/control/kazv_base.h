@@ -23,13 +23,13 @@
 #include "control/game_state.h"
 #include "display/settings.h"
 #include "engine/board/plane_board.h"
+#include "engine/think_engine.h"
 #include "link/game_link.h"
 #include "platform/host.h"
 #include "platform/profile_file.h"
 
 namespace kz {
 class CKazaoriDoc;
-class ThinkEngine;
 }  // namespace kz
 
 namespace kz::control {

@@ -24,6 +24,8 @@ constexpr std::string_view kModemOpenError = "モデム・オープン・エラ�
 constexpr std::string_view kModemDcbError = "モデムＤＣＢ設定エラー";
 constexpr std::string_view kModemSetupError = "モデム設定エラー";
 constexpr std::string_view kNoAnswer = "相手からの応答がありません";
+// A remote move the board cannot take (occupied, off the board, suicide, ko).
+constexpr std::string_view kRemoteMoveRefused = "通信相手の着手が反則です(+_+;) 対局を止めますね";
 constexpr std::string_view kJisBoardFailed = "指定されたファイルヘの出力に失敗しました";
 // The record holds 570 moves; a game that reaches them stops here.
 constexpr std::string_view kRecordFull = "棋譜がいっぱいです(^_^;)５７０手で対局を止めますね";

@@ -3,16 +3,22 @@
 // end-of-game marking with territory, the new-game dialog and the status
 // panel with a clock past the limit. Usage: kazaori_screenshots OUTDIR
 #include <QApplication>
-#include <QFont>
+#include <QDialog>
 #include <QDir>
+#include <QFont>
+#include <array>
 #include <cstdio>
 
 #include "app/bitmaps.h"
 #include "app/board_only_view.h"
 #include "app/main_frame.h"
 #include "app/qt_canvas.h"
+#include "app/qt_dialogs.h"
 #include "control/commands.h"
+#include "control/dialogs.h"
 #include "display/board_geometry.h"
+#include "display/board_painter.h"
+#include "display/status_panel.h"
 #include "platform/profile_file.h"
 
 namespace {
@@ -25,6 +31,83 @@ bool Save(QWidget& widget, const QString& path) {
   const bool ok = widget.grab().save(path);
   std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
   return ok;
+}
+
+// A position and its record, drawn as the game's view draws it.
+class SceneView final : public app::ViewPort {
+ public:
+  explicit SceneView(int size, int handicap = 0) {
+    board.Reset(size, handicap);
+    colour = handicap >= 2 ? -1 : 1;
+    look.handicap = handicap;
+    panel.handicap = handicap;
+  }
+  void Play(int i, int j) {
+    const int captured = board.PlayStone(i, j, colour, 1);
+    if (captured < 0 && captured > -90) return;
+    (colour > 0 ? panel.blackPrisoners : panel.whitePrisoners) += std::max(captured, 0);
+    moves[played++] = MoveCodeOf(i, j) + 1;
+    colour = -colour;
+  }
+  void Paint(platform::Canvas& canvas) override {
+    look.shownMove = played;
+    look.moves = moves;
+    look.layout = panel.layout;
+    panel.style = look.style;
+    panel.orientation = look.orientation;
+    panel.movesPlayed = played;
+    panel.sideToMove = colour;
+    panel.moves = moves;
+    panel.endOfGame = look.endOfGame;
+    canvas.SelectFont(panel.layout == 16 ? platform::FontKind::kDots16 : platform::FontKind::kSystem);
+    display::PaintBoard(canvas, board, look, full);
+    display::PaintStatusPanel(canvas, board, panel);
+  }
+  void LeftClick(int, int) override {}
+  void RightClick(int, int) override {}
+  void OnTimer(int) override {}
+  void OnCommand(int) override {}
+  control::CommandUi QueryCommand(int id) const override {
+    control::CommandContext c;
+    c.boardStyle = look.style;
+    c.showMoveNumbers = look.moveNumbers;
+    c.movesPlayed = played;
+    c.endOfGame = look.endOfGame;
+    return control::QueryCommand(id, c);
+  }
+  display::ViewExtent Extent() const override {
+    return display::RequiredViewExtent(board.GetSize(), look.style, panel.layout);
+  }
+  bool TakeSizeChanged() override { return false; }
+  std::array<std::string, 4> RecentFiles() const override { return {}; }
+  std::string DocumentName() const override { return name; }
+  void Shutdown() override {}
+
+  PlaneBoard board;
+  display::BoardLook look;
+  display::PanelState panel;
+  std::array<int, 570> moves{};
+  int played = 0;
+  int colour = 1;
+  bool full = true;
+  std::string name;
+};
+
+bool Shoot(platform::ProfileFile& profile, const app::BitmapStore& bitmaps, SceneView& scene,
+           const QString& path) {
+  app::CMainFrame frame(profile, bitmaps);
+  frame.SetView(&scene);
+  frame.RestorePlacement();
+  return Save(frame, path);
+}
+
+// A 9-line game of 30 moves with a capture on each side.
+void NineLineGame(SceneView& s) {
+  const int moves[][2] = {{4, 4}, {2, 4}, {4, 2}, {6, 4}, {6, 6}, {5, 5}, {5, 6}, {4, 5},
+                          {3, 5}, {4, 6}, {3, 6}, {5, 4}, {2, 2}, {6, 3}, {3, 4}, {7, 6},
+                          {7, 7}, {6, 7}, {6, 8}, {5, 7}, {8, 6}, {1, 3}, {1, 2}, {2, 3},
+                          {3, 3}, {0, 3}, {4, 7}, {5, 8}, {4, 8}, {7, 5}};
+  for (const auto& m : moves) s.Play(m[0], m[1]);
 }
 
 }  // namespace
@@ -54,6 +137,62 @@ int main(int argc, char** argv) {
     frame.SetView(&view);
     frame.RestorePlacement();
     ok &= Save(frame, QString("%1/empty19_style%2.png").arg(out).arg(style));
+  }
+
+  {
+    SceneView s(9);
+    s.look.style = 1;
+    s.look.moveNumbers = true;
+    s.name = "GAME9.IG1";
+    NineLineGame(s);
+    s.panel.timeLimit = 30;
+    s.panel.blackSeconds = 412;
+    s.panel.whiteSeconds = 388;
+    ok &= Shoot(profile, bitmaps, s, out + "/game9_numbers.png");
+  }
+  {
+    SceneView s(9);
+    s.look.style = 2;
+    s.look.moveNumbers = true;
+    s.panel.layout = 16;
+    NineLineGame(s);
+    ok &= Shoot(profile, bitmaps, s, out + "/game9_numbers_large_16dot.png");
+  }
+  {
+    // The end of a 9-line game: walls, one dead white stone inside Black's area.
+    SceneView s(9);
+    s.look.style = 0;
+    s.look.endOfGame = true;
+    for (int j = 0; j < 9; ++j) {
+      s.Play(3, j);
+      s.Play(5, j);
+    }
+    s.colour = -1;
+    s.Play(1, 6);  // white invades, dead
+    s.board.ToggleDeadChain(1, 6);
+    s.board.CountTerritory();
+    s.panel.blackPrisoners = 2;
+    ok &= Shoot(profile, bitmaps, s, out + "/endgame9_marking.png");
+  }
+  {
+    SceneView s(19);
+    s.look.style = 1;
+    s.panel.timeLimit = 10;
+    s.panel.blackSeconds = 10 * 60 + 14;  // past the limit: red
+    s.panel.whiteSeconds = 8 * 60 + 3;
+    s.panel.blackKind = 0;
+    s.panel.whiteKind = 1;
+    const int moves[][2] = {{15, 3}, {3, 15}, {3, 3}, {15, 15}, {2, 5}, {16, 13}, {9, 3}};
+    for (const auto& m : moves) s.Play(m[0], m[1]);
+    ok &= Shoot(profile, bitmaps, s, out + "/panel_red_clock.png");
+  }
+  {
+    app::CMainFrame frame(profile, bitmaps);
+    control::NewGameDialog model = control::NewGameDialog::From(19, 0, 1, 1, 0, 0, 0, 0);
+    QDialog* dialog = app::BuildModelDialog(model, &frame);
+    dialog->show();
+    ok &= Save(*dialog, out + "/new_game_dialog.png");
+    delete dialog;
   }
   return ok ? 0 : 1;
 }

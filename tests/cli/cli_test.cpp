@@ -1,5 +1,6 @@
 // kazaori-cli's commands, run in-process.
 #include "cli/cli_command.h"
+#include "cli_run.h"
 
 #include <gtest/gtest.h>
 
@@ -16,17 +17,6 @@ namespace {
 using test::ReadBytes;
 using test::TempDir;
 using test::WriteBytes;
-
-struct CliRun {
-  int status;
-  std::string out, err;
-};
-
-CliRun Cli(const Args& args) {
-  std::ostringstream out, err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
 
 // A 9-line handicap game: Black takes White's stone at A09, then passes;
 // Black resigned.
@@ -113,6 +103,17 @@ TEST(CliJis, PositionAfterNMovesWithTheLastMoveMark) {
   const std::string all = platform::Cp932ToUtf8(ReadBytes(dir / "all.TXT"));
   EXPECT_NE(all.find("\r\n１○○－－－－－－・\r\n"), std::string::npos)
       << "the game ends on a pass: no mark";
+
+  // A game that ends on a stone has it marked, also when N lies beyond.
+  std::string stoneLast = SampleRecord();
+  stoneLast.replace(stoneLast.find(" A00 -0"), 7, " -0");
+  WriteBytes(dir / "stone.IG1", stoneLast);
+  for (const Args& args : {Args{"jis", dir / "stone.IG1", dir / "s.TXT"},
+                           Args{"jis", dir / "stone.IG1", dir / "s.TXT", "--move", "570"}}) {
+    ASSERT_EQ(Cli(args).status, kExitOk);
+    const std::string text = platform::Cp932ToUtf8(ReadBytes(dir / "s.TXT"));
+    EXPECT_NE(text.find("\r\n１○◇－－－－－－・\r\n"), std::string::npos) << text;
+  }
 }
 
 TEST(CliJis, BadArgumentsAndOutputs) {

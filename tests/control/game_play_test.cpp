@@ -361,5 +361,87 @@ TEST_F(GamePlay, TheRecordStopsCleanlyAtFiveHundredSeventyMoves) {
   EXPECT_EQ(S().play.movesPlayed, 570);
 }
 
+TEST_F(GamePlay, NewGameConditions) {
+  Start();
+  NewGame([](control::NewGameDialog& d) {
+    d.sizeChoice = 2;
+    d.handicapText = "二子局";
+  }, false);
+  EXPECT_EQ(S().play.handicap, 2);
+  EXPECT_EQ(S().play.sideToMove, -1);  // White first
+  EXPECT_EQ(S().resignCheckMove, 27);
+  int stones = 0;
+  for (int i = 0; i < 9; ++i)
+    for (int j = 0; j < 9; ++j) stones += view->Board().GetChain(i, j) > 0;
+  EXPECT_EQ(stones, 2);
+  EXPECT_EQ(doc->GetHandicap(), 2);
+
+  // A handicap text that is none of the list keeps the handicap.
+  NewGame([](control::NewGameDialog& d) { d.handicapText = "十子局"; }, false);
+  EXPECT_EQ(S().play.handicap, 2);
+  NewGame([](control::NewGameDialog& d) { d.handicapText = "先"; }, false);
+  EXPECT_EQ(S().play.handicap, 1);
+  EXPECT_EQ(S().play.sideToMove, 1);
+  EXPECT_EQ(view->Board().GetChain(3, 3) + view->Board().GetChain(5, 5), 0);
+
+  // 1441 minutes: the dialog refuses it and nothing changes.
+  host.Answer(control::kNewGameDialog, 0, [](platform::DialogModel& m) {
+    static_cast<control::NewGameDialog&>(m).timeLimitText = "1441";
+  });
+  ASSERT_TRUE(view->OnCommand(control::kCmdNewGame));
+  EXPECT_EQ(S().timeLimit, 0);
+  EXPECT_EQ(S().play.handicap, 1);
+
+  // The greeting closed without its button: set up, but not running.
+  host.Answer(control::kNewGameDialog, 0, [](platform::DialogModel& m) {
+    static_cast<control::NewGameDialog&>(m).white = kComputer;
+  });
+  ASSERT_TRUE(view->OnCommand(control::kCmdNewGame));
+  EXPECT_EQ(host.dialogs.back(), control::kGreetingDialog);
+  EXPECT_EQ(S().running, 0);
+  EXPECT_EQ(S().whitePlayer, kComputer);
+  engine->moves = {MoveCodeOf(3, 3)};
+  Click(4, 4);
+  Tick(2);
+  EXPECT_EQ(engine->requests, 0);  // the computer does not move
+  // The new-game dialog offers the last conditions again, with one game and
+  // faster moves unchecked.
+  host.Answer(control::kNewGameDialog, 1, [](platform::DialogModel& m) {
+    auto& d = static_cast<control::NewGameDialog&>(m);
+    EXPECT_EQ(d.sizeChoice, 2);
+    EXPECT_EQ(d.white, kComputer);
+    EXPECT_EQ(d.handicapText, "先");
+    EXPECT_EQ(d.seriesText, "1");
+    EXPECT_FALSE(d.faster);
+  });
+  ASSERT_TRUE(view->OnCommand(control::kCmdNewGame));
+}
+
+TEST_F(GamePlay, AHandicapGameAgainstTheComputerStartsWithItsMove) {
+  Start();
+  NewGame([](control::NewGameDialog& d) {
+    d.sizeChoice = 1;
+    d.handicapText = "四子局";
+    d.black = kUser;
+    d.white = kComputer;
+  });
+  engine->moves = {MoveCodeOf(6, 6)};
+  Tick();
+  EXPECT_EQ(doc->GetMove(1), MoveCodeOf(6, 6));
+  EXPECT_EQ(S().play.sideToMove, 1);
+  EXPECT_EQ(S().resignCheckMove, 56);
+}
+
+TEST_F(GamePlay, ATimerThatCannotBeMadeStopsTheView) {
+  host.failTimers = true;
+  doc = std::make_unique<CKazaoriDoc>();
+  control::ViewParts parts;
+  parts.iniPath = Path("kazaori.ini");
+  parts.link = std::make_unique<link::NullLink>();
+  control::CKazaoriView v(host, *doc, std::move(parts));
+  EXPECT_FALSE(v.OnCreate());
+  EXPECT_EQ(host.messages, std::vector<std::string>{std::string(msg::kTimerError)});
+}
+
 }  // namespace
 }  // namespace kz::test

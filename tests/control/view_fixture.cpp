@@ -1,10 +1,5 @@
 #include "view_fixture.h"
 
-#include <unistd.h>
-
-#include <climits>
-#include <cstdlib>
-
 #include "engine/engine_types.h"
 
 namespace kz::test {
@@ -24,20 +19,11 @@ MoveResult ScriptedEngine::ChooseMove(PlaneBoard& board, int colour, int moveNum
   return {PackMove(move / 100, move % 100, 30), r > 0 ? r : 0};
 }
 
-void ViewTest::SetUp() {
-  char templ[] = "/tmp/kz_view_XXXXXX";
-  dir = mkdtemp(templ);
-  char cwd[PATH_MAX];
-  oldCwd = getcwd(cwd, sizeof cwd) ? cwd : "/tmp";
-  ASSERT_EQ(chdir(dir.c_str()), 0);
-  host.sounds.clear();
-}
+void ViewTest::SetUp() { ASSERT_FALSE(dir.path().empty()); }
 
 void ViewTest::TearDown() {
   view.reset();
   doc.reset();
-  if (chdir(oldCwd.c_str()) != 0) return;
-  std::system(("rm -rf " + dir).c_str());
 }
 
 void ViewTest::Start(const std::string& commandLine) {
@@ -48,6 +34,7 @@ void ViewTest::Start(const std::string& commandLine) {
   auto scripted = nextEngine ? std::move(nextEngine) : std::make_unique<ScriptedEngine>();
   engine = scripted.get();
   parts.engine = std::move(scripted);
+  parts.link = nextLink ? std::move(nextLink) : std::make_unique<link::NullLink>();
   view = std::make_unique<control::CKazaoriView>(host, *doc, std::move(parts));
   ASSERT_TRUE(view->OnCreate());
 }

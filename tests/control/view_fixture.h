@@ -14,6 +14,7 @@
 #include "engine/think_engine.h"
 #include "game/kazaori_doc.h"
 #include "support/fake_host.h"
+#include "support/temp_dir.h"
 
 namespace kz::test {
 
@@ -51,15 +52,15 @@ class ViewTest : public ::testing::Test {
   // greeting when one comes.
   void NewGame(std::function<void(control::NewGameDialog&)> edit, bool greeting = true);
   const control::GameState& S() const { return view->State(); }
-  std::string Path(const std::string& name) const { return dir + "/" + name; }
+  std::string Path(const std::string& name) const { return dir / name; }
 
-  std::string dir;
-  std::string oldCwd;
+  TempDir dir{true};  // also the current directory
   FakeHost host;
   std::unique_ptr<CKazaoriDoc> doc;
   std::unique_ptr<control::CKazaoriView> view;
   ScriptedEngine* engine = nullptr;
   std::unique_ptr<ScriptedEngine> nextEngine;
+  std::unique_ptr<link::GameLink> nextLink;  // null: no port at all
 };
 
 }  // namespace kz::test

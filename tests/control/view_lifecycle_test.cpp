@@ -28,10 +28,7 @@ void PlayByClicks(ViewTest& t, std::initializer_list<int> moves) {
 class Lifecycle : public ViewTest {};
 
 TEST_F(Lifecycle, EndOfGameMarkingTogglesChainsAndLeavingRestoresThePosition) {
-  {
-    std::ofstream ini(Path("kazaori.ini"));
-    ini << "[Init]\nRosu=9\n";  // a 9-line board from the start
-  }
+  std::ofstream(Path("kazaori.ini")) << "[Init]\nRosu=9\n";
   Start();
   ASSERT_EQ(view->Board().GetSize(), 9);
   // Black walls off the left side, White the right; then White puts a
@@ -51,23 +48,29 @@ TEST_F(Lifecycle, EndOfGameMarkingTogglesChainsAndLeavingRestoresThePosition) {
   EXPECT_TRUE(view->Query(control::kCmdEndOfGame).checked);
   EXPECT_FALSE(view->Query(control::kCmdPass).enabled);
   const bool proposedDead = view->Board().GetDead(1, 3) == 1;
-  const GameScore first = view->Score();
   const BoardCounts c0 = ReadCounts(view->Board());
-
+  const int total0 = view->Score().blackTotal;
   Click(1, 4);  // toggles the whole chain
   const BoardCounts c1 = ReadCounts(view->Board());
   EXPECT_EQ(view->Board().GetDead(1, 3), proposedDead ? 0 : 1);
   EXPECT_EQ(view->Board().GetDead(1, 4), proposedDead ? 0 : 1);
-  EXPECT_EQ(std::abs(c1.deadWhite - c0.deadWhite), 2);
-  // With the intruders dead the whole left side (27 points, theirs
-  // included) is Black's; alive, they make it neutral.
-  EXPECT_EQ(std::abs(c1.blackTerritory - c0.blackTerritory), 27);
-  EXPECT_EQ(std::abs(view->Score().blackTotal - first.blackTotal), 29);
+  // Dead, the chain is two prisoners and its side of the board (three
+  // columns, the chain's points with them) Black's territory; alive, that
+  // side is nobody's.
+  const BoardCounts& dead = proposedDead ? c0 : c1;
+  const BoardCounts& alive = proposedDead ? c1 : c0;
+  EXPECT_EQ(dead.deadWhite, 2);
+  EXPECT_EQ(alive.deadWhite, 0);
+  EXPECT_EQ(dead.blackTerritory, 27);
+  EXPECT_EQ(alive.blackTerritory, 0);
+  EXPECT_EQ(dead.whiteTerritory, 27);
+  EXPECT_EQ(alive.whiteTerritory, 27);
+  EXPECT_EQ(std::abs(view->Score().blackTotal - total0), 29);
   Click(1, 3);  // and back
   const BoardCounts c2 = ReadCounts(view->Board());
   EXPECT_EQ(c2.deadWhite, c0.deadWhite);
   EXPECT_EQ(c2.blackTerritory, c0.blackTerritory);
-  EXPECT_EQ(view->Score().blackTotal, first.blackTotal);
+  EXPECT_EQ(view->Score().blackTotal, total0);
   Click(0, 8);  // an empty point: nothing but a recount
   EXPECT_EQ(ReadCounts(view->Board()).deadWhite, c0.deadWhite);
   view->OnLeftButton(300, 5);  // outside: nothing in this mode

@@ -2,24 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <fstream>
 
 #include "display/sounds.h"
 #include "support/fake_host.h"
+#include "support/temp_dir.h"
 
 namespace kz::display {
 namespace {
 
 class SettingsTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char templ[] = "/tmp/kz_settings_XXXXXX";
-    dir_ = mkdtemp(templ);
-    path_ = dir_ + "/kazaori.ini";
-  }
-  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
-  std::string dir_, path_;
+  test::TempDir dir_;
+  std::string path_ = dir_ / "kazaori.ini";
 };
 
 TEST_F(SettingsTest, AFreshStartGivesTheDefaults) {

@@ -2,34 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <unistd.h>
+#include <filesystem>
+
+#include "support/temp_dir.h"
 
 namespace kz::platform {
 namespace {
 
 class ProfileFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    char templ[] = "/tmp/kz_ini_XXXXXX";
-    dir_ = mkdtemp(templ);
-    path_ = dir_ + "/sub/kazaori.ini";
-  }
-  void TearDown() override { std::system(("rm -rf " + dir_).c_str()); }
   void WriteRaw(const std::string& text) {
-    std::system(("mkdir -p " + dir_ + "/sub").c_str());
-    std::ofstream(path_, std::ios::binary) << text;
+    std::filesystem::create_directories(dir_ / "sub");
+    test::WriteBytes(path_, text);
   }
-  std::string ReadRaw() {
-    std::ifstream in(path_, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-  }
-  std::string dir_, path_;
+  std::string ReadRaw() { return test::ReadBytes(path_); }
+  test::TempDir dir_;
+  std::string path_ = dir_ / "sub/kazaori.ini";
 };
 
 TEST_F(ProfileFileTest, MissingFileSectionOrKeyGivesTheDefault) {

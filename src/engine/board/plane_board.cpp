@@ -97,6 +97,23 @@ int PlaneBoard::LibertiesOf(int p, int skip) const {
   return count;
 }
 
+bool PlaneBoard::HasLibertyBesides(int p, int skip) const {
+  // The same scan as LibertiesOf, ending at the first liberty found.
+  const int id = chain_[p];
+  for (int i = 0; i < size_; ++i) {
+    for (int j = 0; j < size_; ++j) {
+      if (chain_[PlaneIndex(i, j)] != id) continue;
+      for (const Step& d : kOrthogonal) {
+        const int a = i + d.di, b = j + d.dj;
+        if (!OnBoard(a, b)) continue;
+        const int q = PlaneIndex(a, b);
+        if (chain_[q] == 0 && q != skip) return true;
+      }
+    }
+  }
+  return false;
+}
+
 bool PlaneBoard::IsSuicide(int i, int j, int colour) const {
   const int here = PlaneIndex(i, j);
   for (const Step& d : kOrthogonal) {
@@ -106,9 +123,9 @@ bool PlaneBoard::IsSuicide(int i, int j, int colour) const {
     const int v = chain_[q];
     if (v == 0) return false;
     const bool own = (v > 0) == (colour > 0);
-    const int others = LibertiesOf(q, here);
-    if (!own && others == 0) return false;  // the move captures
-    if (own && others > 0) return false;    // an own chain keeps a liberty
+    const bool others = HasLibertyBesides(q, here);
+    if (!own && !others) return false;  // the move captures
+    if (own && others) return false;    // an own chain keeps a liberty
   }
   return true;
 }
@@ -178,7 +195,7 @@ int PlaneBoard::PlayStone(int i, int j, int colour, int replay) {
     const int q = PlaneIndex(a, b);
     const int v = chain_[q];
     if (v == 0 || (v > 0) == (colour > 0)) continue;
-    if (LibertiesOf(q, here) != 0) continue;
+    if (HasLibertyBesides(q, here)) continue;
     for (int p = 0; p < kPlanePoints; ++p) {
       if (chain_[p] == v) {
         chain_[p] = 0;

@@ -128,6 +128,8 @@ class PlaneBoard final {
   // Liberties of the chain with the stone at index p, not counting `skip`
   // (a plane index, or -1).
   int LibertiesOf(int p, int skip) const;
+  // Whether that chain has any liberty besides `skip`.
+  bool HasLibertyBesides(int p, int skip) const;
   int EyeClassAt(int i, int j, int r) const;
   bool ChainHasNoSoundEye(int chainId, int pi, int pj) const;
   bool IsFalseEyeFor(int i, int j, int colour) const;
