@@ -211,5 +211,20 @@ int main(int argc, char** argv) {
     ok &= Save(*dialog, out + "/new_game_dialog.png");
     delete dialog;
   }
+  {
+    app::CMainFrame frame(profile, bitmaps);
+    control::CommentDialog model;
+    const char* lines[] = {"", "（対 局 者）黒番：貴方", "　　　　　  白番：風織",
+                           "（対 局 日）2026年 12月  7日", "（対局場所）自宅",
+                           "（対局結果）白  3目半勝ち", "（コメント）九路で一局"};
+    for (int j = 0; j < control::CommentDialog::kLines; ++j) {
+      const std::string text = j < 7 ? lines[j] : "";
+      model.lines[j] = text;
+    }
+    QDialog* dialog = app::BuildModelDialog(model, &frame);
+    dialog->show();
+    ok &= Save(*dialog, out + "/comment_dialog.png");
+    delete dialog;
+  }
   return ok ? 0 : 1;
 }
