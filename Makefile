@@ -44,6 +44,7 @@ run: build
 bench: build
 	$(BUILD_DIR)/bench/kazaori_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/kazaori_window_bench
+	if [ -x $(BUILD_DIR)/bench/kazaori_view_bench ]; then $(BUILD_DIR)/bench/kazaori_view_bench; fi
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -49,18 +49,22 @@ int Clamp255(double v) { return v < 0 ? 0 : v > 255 ? 255 : static_cast<int>(v +
 // with broad, soft changes of tone.
 void PaintWood(QImage& image, int style, std::uint32_t seed) {
   const QColor base = WoodBase(style);
-  const double grainStrength = style == 0 ? 0.05 : 0.09;
+  const double grainStrength = style == 0 ? 0.05 : 0.08;
   const double scale = style == 2 ? 35.0 / 21.0 : 1.0;
   for (int y = 0; y < image.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = 0; x < image.width(); ++x) {
       const double wx = x / scale;
       const double wy = y / scale;
-      const double wander = 9.0 * Fbm(wx * 0.012, wy * 0.004, seed);
-      const double t = (wx + wander) * 0.42;
-      const double wave = 0.5 + 0.5 * std::sin(t + 2.0 * Fbm(wx * 0.03, wy * 0.01, seed + 7));
+      // Grain lines of uneven spacing: the phase wanders along the board and
+      // a second, finer grain breaks the regular stripes.
+      const double wander = 22.0 * Fbm(wx * 0.010, wy * 0.003, seed);
+      const double t = (wx + wander) * 0.36;
+      const double wave = 0.5 + 0.5 * std::sin(t + 2.5 * Fbm(wx * 0.03, wy * 0.01, seed + 7));
       const double cube = wave * wave * wave;
-      const double line = cube * cube;
+      const double fineWave = 0.5 + 0.5 * std::sin((wx + 0.6 * wander) * 1.3 + 3.0 * Noise(wx * 0.05, wy * 0.02, seed + 5));
+      const double line = 0.75 * cube * cube + 0.25 * fineWave * fineWave * fineWave * fineWave *
+                                                   Noise(wx * 0.02, wy * 0.006, seed + 9);
       const double broad = Fbm(wx * 0.006, wy * 0.02, seed + 11) - 0.5;
       const double fine = Lattice(x, y, seed + 23) - 0.5;
       const double k = 1.0 - grainStrength * line + 0.06 * broad + 0.012 * fine;

@@ -198,7 +198,9 @@ class CommentPage final : public QWidget {
     const QFontMetrics m(font());
     for (int j = 0; j < CommentDialog::kLines; ++j) {
       const QString line = QString::fromStdString(model_.lines[j]);
-      const QRect box(5, 5 + j * m.height(), m.horizontalAdvance(line), m.height());
+      // 78 byte columns: the ground is that wide whatever the text holds.
+      const int width = std::max(m.horizontalAdvance(line), m.horizontalAdvance(QString(78, ' ')));
+      const QRect box(5, 5 + j * m.height(), width, m.height());
       p.fillRect(box, QColor(192, 192, 192));
       p.setPen(Qt::black);
       p.drawText(QPoint(box.x(), box.y() + m.ascent()), line);

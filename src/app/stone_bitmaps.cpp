@@ -100,7 +100,8 @@ QImage TerritoryCell(int pitch, int colour, int place) {
   const int y = place / 3;
   PaintGridCell(image, 0, 0, pitch, x, y, 3);
   QPainter p(&image);
-  PaintStone(p, pitch, colour, Radius(pitch) * 0.55, colour > 0 ? 0.72 : 0.85);
+  // Smaller than a stone and not quite solid, so a player tells them apart.
+  PaintStone(p, pitch, colour, Radius(pitch) * 0.5, colour > 0 ? 0.9 : 1.0);
   return image;
 }
 

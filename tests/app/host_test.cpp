@@ -172,3 +172,30 @@ TEST(ModelDialogs, NumberDialogReadsItsField) {
 
 }  // namespace
 }  // namespace kz::app
+
+namespace kz::app {
+namespace {
+
+TEST(ModelDialogs, CommentIsPaintedOnGreyLineByLine) {
+  control::CommentDialog model;
+  for (auto& line : model.lines) line = std::string(78, ' ');
+  model.lines[1] = "（対 局 者）黒番：本因坊" + std::string(54, ' ');
+  QImage shot;
+  QStringList buttons;
+  const int pressed = RunWith(model, [&](QDialog& d) {
+    shot = d.grab().toImage();
+    for (QPushButton* b : d.findChildren<QPushButton*>()) buttons << b->text();
+    Button(d, 0)->click();
+  });
+  EXPECT_EQ(pressed, 0);
+  EXPECT_EQ(buttons, QStringList{"OK"});
+  // Line 0 is blank but still on its grey ground, 5 pixels in from the page.
+  int grey = 0;
+  for (int y = 0; y < shot.height(); ++y) {
+    for (int x = 0; x < shot.width(); ++x) grey += shot.pixelColor(x, y) == QColor(192, 192, 192);
+  }
+  EXPECT_GT(grey, 78 * 6 * 13 * 15) << "twenty lines of 78 half-width characters, mostly ground";
+}
+
+}  // namespace
+}  // namespace kz::app

@@ -20,6 +20,10 @@
 #include "display/board_painter.h"
 #include "display/status_panel.h"
 #include "platform/profile_file.h"
+#ifdef KAZAORI_GAME_VIEW
+#include "app/game_view_port.h"
+#include "app/qt_host.h"
+#endif
 
 namespace {
 
@@ -186,12 +190,40 @@ int main(int argc, char** argv) {
     for (const auto& m : moves) s.Play(m[0], m[1]);
     ok &= Shoot(profile, bitmaps, s, out + "/panel_red_clock.png");
   }
+#ifdef KAZAORI_GAME_VIEW
+  {
+    // The program itself, as it opens: the game's view on an empty board.
+    setenv("KAZAORI_INI", ini.toUtf8().constData(), 1);
+    app::CMainFrame frame(profile, bitmaps);
+    app::QtHost host(frame, frame.Board());
+    app::GameViewPort view(host, "");
+    frame.SetView(&view);
+    frame.RestorePlacement();
+    ok &= Save(frame, out + "/program_start.png");
+    view.Shutdown();
+  }
+#endif
   {
     app::CMainFrame frame(profile, bitmaps);
     control::NewGameDialog model = control::NewGameDialog::From(19, 0, 1, 1, 0, 0, 0, 0);
     QDialog* dialog = app::BuildModelDialog(model, &frame);
     dialog->show();
     ok &= Save(*dialog, out + "/new_game_dialog.png");
+    delete dialog;
+  }
+  {
+    app::CMainFrame frame(profile, bitmaps);
+    control::CommentDialog model;
+    const char* lines[] = {"", "（対 局 者）黒番：貴方", "　　　　　  白番：風織",
+                           "（対 局 日）2026年 12月  7日", "（対局場所）自宅",
+                           "（対局結果）白  3目半勝ち", "（コメント）九路で一局"};
+    for (int j = 0; j < control::CommentDialog::kLines; ++j) {
+      const std::string text = j < 7 ? lines[j] : "";
+      model.lines[j] = text;
+    }
+    QDialog* dialog = app::BuildModelDialog(model, &frame);
+    dialog->show();
+    ok &= Save(*dialog, out + "/comment_dialog.png");
     delete dialog;
   }
   return ok ? 0 : 1;

@@ -110,8 +110,8 @@ TEST_F(LinkPlay, ASeriesAgainstTheRemoteProgramChangesColoursAndSavesEachGame) {
   EXPECT_EQ(S().running, 0);
   EXPECT_EQ(S().blackPlayer, kUser);
   EXPECT_EQ(host.messages, std::vector<std::string>{std::string(msg::kSeriesDone)});
-  CKazaoriDoc second;
-  ASSERT_TRUE(second.ReadRecord(Path("KAZ05311405.IG1")));
+  CKazaoriDoc second;  // the same minute: a name of its own
+  ASSERT_TRUE(second.ReadRecord(Path("KAZ05311405-2.IG1")));
   EXPECT_EQ(second.GetPlayer(1), kRemote);
   EXPECT_EQ(second.GetLastMoveNumber(), 2);
   EXPECT_GT(link->polls, 0);
@@ -137,13 +137,25 @@ TEST_F(LinkPlay, TheUserAgainstTheRemoteProgram) {
   EXPECT_EQ(S().play.movesPlayed, 1);
   EXPECT_EQ(view->Board().GetChain(0, 0), 0);
   EXPECT_EQ(S().play.sideToMove, -1);
-  link->remote = {link::kRemoteOffBoard, link::kRemoteResign};
-  Tick();  // a move off the board is dropped
-  EXPECT_EQ(S().play.movesPlayed, 1);
+  link->remote = {link::kRemoteResign};
   Tick();  // the remote program (White) resigns
   EXPECT_EQ(doc->GetResult(), 2);
   EXPECT_EQ(S().running, 0);
   EXPECT_EQ(host.messages.back(), msg::kThanks);
+}
+
+TEST_F(LinkPlay, ARemoteMoveTheBoardCannotTakeStopsTheGame) {
+  StartWithLink();
+  NewGame([](control::NewGameDialog& d) {
+    d.sizeChoice = 2;
+    d.white = kRemote;
+  }, false);
+  Click(4, 4);
+  link->remote = {505};  // on the stone just played
+  Tick();
+  EXPECT_EQ(S().play.movesPlayed, 1);
+  EXPECT_EQ(S().running, 0);
+  EXPECT_EQ(host.messages, std::vector<std::string>{std::string(msg::kRemoteMoveRefused)});
 }
 
 TEST_F(LinkPlay, APeerThatStopsAnsweringStopsTheGame) {
