@@ -4,9 +4,14 @@
 #include <QPointer>
 #include <QTextBrowser>
 
+// The page is compiled into the program's static library, whose resource
+// initialiser the linker would otherwise leave out.
+static void LoadHelpResource() { Q_INIT_RESOURCE(help); }
+
 namespace kz::app {
 
 QString HelpText() {
+  LoadHelpResource();
   QFile file(":/help/index.html");
   if (!file.open(QIODevice::ReadOnly)) return {};
   return QString::fromUtf8(file.readAll());

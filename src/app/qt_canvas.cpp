@@ -37,8 +37,15 @@ void QtCanvas::DrawBitmapPart(int resourceId, int x, int y, int srcX, int srcY, 
                               int height) {
   const QImage& image = bitmaps_.Get(resourceId);
   if (image.isNull()) return;
-  // Only the part inside the image is copied.
-  const QRect source = QRect(srcX, srcY, width, height) & image.rect();
+  // The part inside the image is copied; a part asked for beyond it (the
+  // large area cleared from the small background) takes the colour of the
+  // image's last pixel, so nothing of an earlier drawing stays there.
+  const QRect wanted(srcX, srcY, width, height);
+  const QRect source = wanted & image.rect();
+  if (source != wanted && !image.isNull()) {
+    const QColor edge = image.pixelColor(image.width() - 1, image.height() - 1);
+    if (edge.alpha() == 255) painter_.fillRect(QRect(x, y, width, height), edge);
+  }
   if (source.isEmpty()) return;
   painter_.drawImage(QPoint(x + source.x() - srcX, y + source.y() - srcY), image, source);
 }

@@ -145,3 +145,28 @@ TEST(GameWindow, ClosingWritesSettingsThenPlacementIntoTheSameFile) {
 
 }  // namespace
 }  // namespace kz::app
+
+namespace kz::app {
+namespace {
+
+TEST(GameWindow, TheDebugMenuWorksOnlyInDebugMode) {
+  Workplace w;
+  {
+    unsetenv("KAZAORI_DEBUG");
+    Program p(w);
+    p.frame.UpdateCommandStates();
+    EXPECT_FALSE(p.frame.Action(kCmdDebugStoneValues)->isEnabled());
+    p.view.Shutdown();
+  }
+  setenv("KAZAORI_DEBUG", "1", 1);  // what `kazaori --debug` sets
+  Program p(w);
+  p.frame.UpdateCommandStates();
+  EXPECT_TRUE(p.frame.Action(kCmdDebugStoneValues)->isEnabled());
+  p.frame.Action(kCmdDebugStoneValues)->trigger();
+  EXPECT_TRUE(p.frame.Action(kCmdDebugStoneValues)->isChecked());
+  unsetenv("KAZAORI_DEBUG");
+  p.view.Shutdown();
+}
+
+}  // namespace
+}  // namespace kz::app

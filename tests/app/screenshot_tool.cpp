@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/bitmaps.h"
+#include "app/help_window.h"
 #include "app/board_only_view.h"
 #include "app/main_frame.h"
 #include "app/qt_canvas.h"
@@ -225,6 +226,13 @@ int main(int argc, char** argv) {
     dialog->show();
     ok &= Save(*dialog, out + "/comment_dialog.png");
     delete dialog;
+  }
+  {
+    app::CMainFrame frame(profile, bitmaps);
+    app::ShowHelp(&frame);
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+      if (top->isVisible() && top->inherits("QTextBrowser")) ok &= Save(*top, out + "/help.png");
+    }
   }
   return ok ? 0 : 1;
 }

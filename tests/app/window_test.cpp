@@ -240,3 +240,30 @@ TEST(WindowPlacement, StoredRectParsedAndWrittenBack) {
 
 }  // namespace
 }  // namespace kz::app
+
+#include <QTextBrowser>
+
+#include "app/help_window.h"
+
+namespace kz::app {
+namespace {
+
+TEST(WindowHelp, TheIndexOpensWithThePagesOwnChapters) {
+  Window w;
+  w.frame.SetHelpHandler([&] { ShowHelp(&w.frame); });
+  w.frame.Action(control::kCmdHelp)->trigger();
+  QTextBrowser* help = nullptr;
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (auto* b = qobject_cast<QTextBrowser*>(top); b != nullptr && b->isVisible()) help = b;
+  }
+  ASSERT_NE(help, nullptr);
+  const QString text = help->toPlainText();
+  for (const char* chapter : {"対局のしかた", "メニューとツールバー", "終局と地の数え方", "棋譜ファイル",
+                              "通信対局"}) {
+    EXPECT_TRUE(text.contains(QString::fromUtf8(chapter))) << chapter;
+  }
+  help->close();
+}
+
+}  // namespace
+}  // namespace kz::app
