@@ -50,6 +50,25 @@ TEST_F(Readers, AttackersStoneOnThePathDoesNotBreakTheLadder) {
   EXPECT_EQ(engine.ReadAtari(board, 5, 5).status, 1);
 }
 
+TEST_F(Readers, LaddersReadTheSameForAWhiteChain) {
+  // The same ladders with the colours exchanged: a White chain, White's
+  // breaker saves it, a Black stone on the path does not.
+  const char* rows[] = {". . . . . . . . . .", ". . . . . . . . . .",
+                        ". . . . . . . . . .", ". . . . . . . . . .",
+                        ". . . . . X . . . .", ". . . . X O X . . .",
+                        ". . . . . . X . . .", ". . . . . . . . . .",
+                        ". . . . . . . . . .", ". . . . . . . . . ."};
+  for (const char* row10 : {". . . . . . . . . .", ". O . . . . . . . .",
+                            ". X . . . . . . . ."}) {
+    test::Place(board, 19,
+                {rows[0], rows[1], rows[2], rows[3], rows[4], rows[5], rows[6],
+                 rows[7], rows[8], rows[9], row10});
+    Setup();
+    const int expected = row10[2] == 'O' ? 0 : 1;
+    EXPECT_EQ(engine.ReadAtari(board, 5, 5).status, expected) << row10;
+  }
+}
+
 TEST_F(Readers, LadderBreakerWorksWithFasterMovesToo) {
   LadderStart(board, ". X . . . . . . . .");
   Setup(1);
