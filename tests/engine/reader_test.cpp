@@ -75,6 +75,24 @@ TEST_F(Readers, LadderBreakerWorksWithFasterMovesToo) {
   EXPECT_EQ(engine.ReadAtari(board, 5, 5).status, 0);
 }
 
+TEST_F(Readers, ChaseEndsAtFourLibertiesAndAtSuicide) {
+  // Extending to (5, 6) gives four liberties: out at once.
+  test::Place(board, 19,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . O . . .", ". . . . O X O . .",
+               ". . . . . . . . ."});
+  Setup();
+  CopyBoard(board, engine.Work(kChaseBoard), 19);
+  EXPECT_EQ(engine.ReadChase(506, 1), 0);
+  // A liberty where the defender's stone would be suicide: caught.
+  test::Place(board, 9,
+              {". X O . . . . . .", "X O O . . . . . .", "O O . . . . . .",
+               ". . . . . . . . ."});
+  Setup();
+  CopyBoard(board, engine.Work(kChaseBoard), 9);
+  EXPECT_EQ(engine.ReadChase(0, 1), 1);
+}
+
 TEST_F(Readers, TwoLibertyChainThatCanBeLadderedIsCapturable) {
   // Before the atari: White to play (5, 6) starts the ladder.
   test::Place(board, 19,
