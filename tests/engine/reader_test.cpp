@@ -182,6 +182,38 @@ TEST_F(Readers, TwoLibertyChainInTheOpenIsSafe) {
   EXPECT_EQ(engine.ReadTwoLiberties(board, 5, 5).status, 0);
 }
 
+TEST_F(Readers, ThreeLibertiesInTheOpenAreSafeAndInAClosedCornerAreNot) {
+  test::Place(board, 19,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . O . . .", ". . . . . X . . .",
+               ". . . . . . . . ."});
+  Setup();
+  ASSERT_EQ(board.ChainLiberties(5, 5), 3);
+  EXPECT_EQ(engine.ReadThreeLiberties(board, 5, 5).status, 0);
+
+  test::Place(board, 9,
+              {"X X . O . . . . .", ". . . O . . . . .", "O O O O . . . . .",
+               ". . . . . . . . ."});
+  Setup();
+  ASSERT_EQ(board.ChainLiberties(0, 0), 3);
+  const ReadResult r = engine.ReadThreeLiberties(board, 0, 0);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_GE(r.move, 0);
+}
+
+TEST_F(Readers, LadderThatRunsIntoAStoneInAtariFails) {
+  // The ladder's path reaches (3, 7), the last liberty of the White stone
+  // at (3, 8): extending there takes it and the chain gets out.
+  LadderStart(board);
+  board.PlayStone(3, 8, -1, 0);
+  board.PlayStone(2, 8, 1, 0);
+  board.PlayStone(4, 8, 1, 0);
+  board.PlayStone(3, 9, 1, 0);
+  Setup();
+  ASSERT_EQ(board.ChainLiberties(3, 8), 1);
+  EXPECT_EQ(engine.ReadAtari(board, 5, 5).status, 0);
+}
+
 TEST_F(Readers, FiveLibertiesAreNeverRead) {
   // A Black chain deep in White's corner with five liberties: safe by count.
   test::Place(board, 9,
