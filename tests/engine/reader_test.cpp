@@ -50,10 +50,47 @@ TEST_F(Readers, AttackersStoneOnThePathDoesNotBreakTheLadder) {
   EXPECT_EQ(engine.ReadAtari(board, 5, 5).status, 1);
 }
 
+TEST_F(Readers, LaddersReadTheSameForAWhiteChain) {
+  // The same ladders with the colours exchanged: a White chain, White's
+  // breaker saves it, a Black stone on the path does not.
+  const char* rows[] = {". . . . . . . . . .", ". . . . . . . . . .",
+                        ". . . . . . . . . .", ". . . . . . . . . .",
+                        ". . . . . X . . . .", ". . . . X O X . . .",
+                        ". . . . . . X . . .", ". . . . . . . . . .",
+                        ". . . . . . . . . .", ". . . . . . . . . ."};
+  for (const char* row10 : {". . . . . . . . . .", ". O . . . . . . . .",
+                            ". X . . . . . . . ."}) {
+    test::Place(board, 19,
+                {rows[0], rows[1], rows[2], rows[3], rows[4], rows[5], rows[6],
+                 rows[7], rows[8], rows[9], row10});
+    Setup();
+    const int expected = row10[2] == 'O' ? 0 : 1;
+    EXPECT_EQ(engine.ReadAtari(board, 5, 5).status, expected) << row10;
+  }
+}
+
 TEST_F(Readers, LadderBreakerWorksWithFasterMovesToo) {
   LadderStart(board, ". X . . . . . . . .");
   Setup(1);
   EXPECT_EQ(engine.ReadAtari(board, 5, 5).status, 0);
+}
+
+TEST_F(Readers, ChaseEndsAtFourLibertiesAndAtSuicide) {
+  // Extending to (5, 6) gives four liberties: out at once.
+  test::Place(board, 19,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . O . . .", ". . . . O X O . .",
+               ". . . . . . . . ."});
+  Setup();
+  CopyBoard(board, engine.Work(kChaseBoard), 19);
+  EXPECT_EQ(engine.ReadChase(506, 1), 0);
+  // A liberty where the defender's stone would be suicide: caught.
+  test::Place(board, 9,
+              {". X O . . . . . .", "X O O . . . . . .", "O O . . . . . .",
+               ". . . . . . . . ."});
+  Setup();
+  CopyBoard(board, engine.Work(kChaseBoard), 9);
+  EXPECT_EQ(engine.ReadChase(0, 1), 1);
 }
 
 TEST_F(Readers, TwoLibertyChainThatCanBeLadderedIsCapturable) {
@@ -143,6 +180,38 @@ TEST_F(Readers, TwoLibertyChainInTheOpenIsSafe) {
   Setup();
   ASSERT_EQ(board.ChainLiberties(5, 5), 2);
   EXPECT_EQ(engine.ReadTwoLiberties(board, 5, 5).status, 0);
+}
+
+TEST_F(Readers, ThreeLibertiesInTheOpenAreSafeAndInAClosedCornerAreNot) {
+  test::Place(board, 19,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . O . . .", ". . . . . X . . .",
+               ". . . . . . . . ."});
+  Setup();
+  ASSERT_EQ(board.ChainLiberties(5, 5), 3);
+  EXPECT_EQ(engine.ReadThreeLiberties(board, 5, 5).status, 0);
+
+  test::Place(board, 9,
+              {"X X . O . . . . .", ". . . O . . . . .", "O O O O . . . . .",
+               ". . . . . . . . ."});
+  Setup();
+  ASSERT_EQ(board.ChainLiberties(0, 0), 3);
+  const ReadResult r = engine.ReadThreeLiberties(board, 0, 0);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_GE(r.move, 0);
+}
+
+TEST_F(Readers, LadderThatRunsIntoAStoneInAtariFails) {
+  // The ladder's path reaches (3, 7), the last liberty of the White stone
+  // at (3, 8): extending there takes it and the chain gets out.
+  LadderStart(board);
+  board.PlayStone(3, 8, -1, 0);
+  board.PlayStone(2, 8, 1, 0);
+  board.PlayStone(4, 8, 1, 0);
+  board.PlayStone(3, 9, 1, 0);
+  Setup();
+  ASSERT_EQ(board.ChainLiberties(3, 8), 1);
+  EXPECT_EQ(engine.ReadAtari(board, 5, 5).status, 0);
 }
 
 TEST_F(Readers, FiveLibertiesAreNeverRead) {
