@@ -408,5 +408,377 @@ TEST_F(Generators, CutDiagonalEnemyCutsAcrossTheDiagonal) {
   EXPECT_EQ(engine.CutDiagonalEnemy(), -1);
 }
 
+// ------------------------------------------- 40..43 shape and hane --
+
+// Stones given relative to the point (4, 4) of a 9-line board, turned by
+// one of the eight symmetries: 'X' own (Black), 'O' enemy.
+struct RelStone {
+  int di, dj;
+  char stone;
+};
+void PlaceTurned(PlaneBoard& b, std::initializer_list<RelStone> stones,
+                 int symmetry) {
+  b.Reset(9, 0);
+  for (const RelStone& s : stones) {
+    int di = s.di, dj = s.dj;
+    if (symmetry & 4) std::swap(di, dj);
+    if (symmetry & 1) di = -di;
+    if (symmetry & 2) dj = -dj;
+    b.PlayStone(4 + di, 4 + dj, s.stone == 'X' ? 1 : -1, kReplay);
+  }
+  b.LabelRegions();
+  b.LinkChains(0);
+  b.SpreadInfluence();
+}
+
+TEST_F(Generators, ShapeSetAKnowsItsThreeShapesInEveryOrientation) {
+  const std::initializer_list<RelStone> haneAtTheHead = {
+      {0, 1, 'O'}, {0, 2, 'O'}, {-1, 1, 'X'}, {-1, 2, 'X'}};
+  const std::initializer_list<RelStone> pinched = {
+      {0, 1, 'X'}, {1, 1, 'O'}, {-1, 1, 'O'}};
+  const std::initializer_list<RelStone> crosscut = {
+      {1, 0, 'X'}, {2, 1, 'X'}, {1, 1, 'O'}, {2, 0, 'O'}};
+  for (int symmetry = 0; symmetry < 8; ++symmetry) {
+    for (const auto& shape : {haneAtTheHead, pinched, crosscut}) {
+      PlaceTurned(board, shape, symmetry);
+      Setup(1, 404, 2);
+      EXPECT_EQ(engine.MatchShapeA(4, 4), 1) << "symmetry " << symmetry;
+      EXPECT_EQ(engine.MatchShapeB(4, 4), 0);
+      // Seen from White the same stones are no shape of White's.
+      NormaliseColour(board, -1);
+      EXPECT_EQ(engine.MatchShapeA(4, 4), 0);
+      NormaliseColour(board, -1);
+    }
+  }
+}
+
+TEST_F(Generators, ShapeSetBKnowsItsTwoShapesInEveryOrientation) {
+  const std::initializer_list<RelStone> jumpOut = {{2, 0, 'X'}, {2, 1, 'O'}};
+  const std::initializer_list<RelStone> peep = {
+      {0, 1, 'X'}, {1, 0, 'X'}, {1, 1, 'O'}};
+  for (int symmetry = 0; symmetry < 8; ++symmetry) {
+    for (const auto& shape : {jumpOut, peep}) {
+      PlaceTurned(board, shape, symmetry);
+      Setup(1, 404, 2);
+      EXPECT_EQ(engine.MatchShapeB(4, 4), 1) << "symmetry " << symmetry;
+    }
+  }
+  // The peep's two stones already one chain: nothing to connect.
+  PlaceTurned(board, {{0, 1, 'X'}, {1, 0, 'X'}, {1, 1, 'O'}, {-1, 1, 'X'},
+                      {-1, 0, 'X'}, {-1, -1, 'X'}, {0, -1, 'X'}, {1, -1, 'X'}},
+              0);
+  Setup(1, 404, 2);
+  EXPECT_EQ(engine.MatchShapeB(4, 4), 0);
+  // A shape point must be empty.
+  PlaceTurned(board, {{0, 0, 'X'}, {2, 0, 'X'}, {2, 1, 'O'}}, 0);
+  Setup(1, 404, 2);
+  EXPECT_EQ(engine.MatchShapeB(4, 4), 0);
+}
+
+TEST_F(Generators, ShapePointPlaysTheHaneAtTheHeadOfTwoStones) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . X O . . . .", ". . . X O . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  Setup(1, 405, 2);
+  const auto before = Snapshot(board);
+  const int m = engine.PlayShapePoint();
+  // Either head: (4, 3) above White's two stones or (4, 6) below them.
+  EXPECT_TRUE(m == 403 || m == 406) << m;
+  EXPECT_EQ(Snapshot(board), before);
+}
+
+TEST_F(Generators, ShapePointKeepsTheKeimaRuleExceptForTheFirstStones) {
+  // Black (4, 4) is pinched between White (3, 4) and (5, 4): the
+  // extensions (4, 3) and (4, 5) are no knight's move from a Black stone.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . O X O . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  Setup(1, 304, 2);
+  engine.SetMoveNumber(20);
+  const int japanese = engine.PlayShapePoint();
+  EXPECT_TRUE(japanese == 403 || japanese == 405) << japanese;
+  Setup(1, 304, 2, 1);
+  engine.SetMoveNumber(20);
+  const int m = engine.PlayShapePoint();
+  if (m >= 0) {
+    EXPECT_EQ(board.IsKeimaViolation(m / 100, m % 100, 1), 0);
+  }
+  EXPECT_NE(m, 403);
+  EXPECT_NE(m, 405);
+  // Move 1 of an even game: the rule is not asked yet.
+  engine.SetMoveNumber(1);
+  engine.SetHandicap(0);
+  EXPECT_EQ(engine.PlayShapePoint(), japanese);
+  // Move 1 of a handicap game is White's second stone: the rule holds.
+  engine.SetHandicap(2);
+  EXPECT_EQ(engine.PlayShapePoint(), m);
+  engine.SetMoveNumber(0);
+  EXPECT_EQ(engine.PlayShapePoint(), japanese);
+}
+
+TEST_F(Generators, HaneShapeHanesAtTheContact) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . X O . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  Setup(1, 404, 2);
+  const auto before = Snapshot(board);
+  const int m = engine.PlayHaneShape();
+  // Diagonally off Black's stone, in front of White's.
+  EXPECT_TRUE(m == 403 || m == 405) << m;
+  EXPECT_EQ(Snapshot(board), before);
+  // With White to move, White hanes at Black's head.
+  Setup(-1, 304, 2);
+  const int w = engine.PlayHaneShape();
+  EXPECT_TRUE(w == 303 || w == 305) << w;
+}
+
+// ----------------------------------------------------- 36 links --
+
+void TwoGroupsToLink(PlaneBoard& b) {
+  // Black (2, 3) and (6, 4): (4, 4) is a knight's move from the first and
+  // a one-point jump from the second (also (4, 3) the other way round).
+  test::Place(b, 9,
+              {". . . . . . . . O", ". . . . . . . . .", ". . . . . . . . .",
+               ". . X . . . . . .", ". . . . . . X . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . O"});
+}
+
+TEST_F(Generators, LinkWeakGroupsLinksTwoWeakStones) {
+  TwoGroupsToLink(board);
+  Setup(1, 808, 2);
+  ASSERT_EQ(board.GetBlackInfluence(4, 4), 7);
+  const auto before = Snapshot(board);
+  const int m = engine.LinkWeakGroups(1);
+  EXPECT_TRUE(m == 404 || m == 403) << m;
+  EXPECT_EQ(Snapshot(board), before);
+  // That link is only looked for with faster moves off.
+  Setup(1, 808, 2, 0, 0, 1);
+  EXPECT_EQ(engine.LinkWeakGroups(1), -1);
+}
+
+TEST_F(Generators, LinkWeakGroupsForTheOpponentNeedsTheMoversInfluence) {
+  // White to move, Black's link asked for: White has no influence there
+  // outside the opening, so the point is nobody's business of White's.
+  TwoGroupsToLink(board);
+  Setup(-1, 808, 2);
+  EXPECT_EQ(engine.LinkWeakGroups(1), -1);
+  Setup(-1, 808, 1);
+  const int m = engine.LinkWeakGroups(1);
+  EXPECT_TRUE(m == 404 || m == 403) << m;
+}
+
+// ------------------------------------------------------------- eyes --
+
+// Black's five stones on the top edge hold a straight three: the middle
+// point makes two eyes for Black, or kills for White.
+void StraightThree(PlaneBoard& b) {
+  test::Place(b, 9,
+              {". . . X O . . . .", "X X X X O . . . .", "O O O O O . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+}
+
+TEST_F(Generators, EyeVitalPointIsTheMiddleOfAStraightThree) {
+  StraightThree(board);
+  Setup(1, 402, 2);
+  const auto before = Snapshot(board);
+  EXPECT_EQ(engine.PlayEyeVitalPoint(1), 100);
+  EXPECT_EQ(Snapshot(board), before);
+  // White has no eye space of its own to make.
+  Setup(-1, 402, 2);
+  EXPECT_EQ(engine.PlayEyeVitalPoint(-1), -1);
+}
+
+TEST_F(Generators, EyeVitalPointOfTheOpponentIsThePlacementThatKills) {
+  StraightThree(board);
+  Setup(-1, 100 + 1, 2);
+  const auto before = Snapshot(board);
+  EXPECT_EQ(engine.PlayEyeVitalPoint(1), 100);
+  EXPECT_EQ(Snapshot(board), before);
+}
+
+TEST_F(Generators, EyeShapeMoveClosesAnEyeOnTheEdge) {
+  // Black (0, 1) and (0, 3): a stone at (1, 2) walls in (0, 2).
+  test::Place(board, 9,
+              {". . . . . . . . .", "X . . . . . . . .", ". . . . . . . . .",
+               "X . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . O"});
+  Setup(1, 808, 2);
+  const auto before = Snapshot(board);
+  EXPECT_EQ(engine.PlayEyeShapeMove(1), 102);
+  EXPECT_EQ(Snapshot(board), before);
+  // White to move takes the same point to deny the eye.
+  Setup(-1, 103, 2);
+  EXPECT_EQ(engine.PlayEyeShapeMove(1), 102);
+}
+
+// Black's edge group has one eye at (0, 0); a stone at (1, 2) makes the
+// second at (0, 2).
+void OneEyeGroup(PlaneBoard& b) {
+  test::Place(b, 9,
+              {". X O . . . . . .", "X X O . . . . . .", ". . O . . . . . .",
+               "X X O . . . . . .", "X X O . . . . . .", "O O . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+}
+
+TEST_F(Generators, MakeOrDenyEyesFindsTheSecondEye) {
+  OneEyeGroup(board);
+  Setup(1, 402, 2);
+  const auto before = Snapshot(board);
+  EXPECT_EQ(engine.MakeOrDenyEyes(1), 102);
+  EXPECT_EQ(Snapshot(board), before);
+  // For White to move it is the point that denies it.
+  Setup(-1, 402, 2);
+  EXPECT_EQ(engine.MakeOrDenyEyes(1), 102);
+}
+
+TEST_F(Generators, MakeOrDenyEyesWaitsForAMoveOfAUserOpponent) {
+  OneEyeGroup(board);
+  Setup(1, -1, 2);
+  engine.SetPlayers(1, 0);  // White, the opponent, is the user
+  EXPECT_EQ(engine.MakeOrDenyEyes(1), -1);
+  engine.SetPlayers(1, 1);  // the computer plays White too
+  EXPECT_EQ(engine.MakeOrDenyEyes(1), 102);
+}
+
+// ------------------------------------------------------- endgame --
+
+TEST_F(Generators, EndgameBoundaryPushesAgainstTheEnemyFirst) {
+  // Both sides have large areas; the two columns between are open, with
+  // a White stone at (4, 4) already in them.
+  test::Place(board, 9,
+              {". . X . . O . . .", ". . X . . O . . .", ". . X . . O . . .",
+               ". . X . . O . . .", ". . X . O O . . .", ". . X . . O . . .",
+               ". . X . . O . . .", ". . X . . O . . .", ". . X . . O . . ."});
+  Setup(1, 404, 3);
+  const auto before = Snapshot(board);
+  const int m = engine.PlayEndgameBoundary();
+  EXPECT_TRUE(m == 303 || m == 304 || m == 305) << m;
+  EXPECT_EQ(Snapshot(board), before);
+}
+
+TEST_F(Generators, AnyReasonablePointExtendsAStrongChain) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". O . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . X . . . .", ". . . . X . . . .",
+               ". . . . . . . . .", ". . . . . . . O .", ". . . . . . . . ."});
+  Setup(1, 707, 2);
+  const auto before = Snapshot(board);
+  const int m = engine.PlayAnyReasonablePoint();
+  ASSERT_GE(m, 0);
+  const int i = m / 100, j = m % 100;
+  EXPECT_TRUE((i == 4 && (j == 3 || j == 6)) || ((i == 3 || i == 5) && (j == 4 || j == 5)))
+      << m;
+  EXPECT_EQ(Snapshot(board), before);
+  Setup(1, -1, 2);
+  EXPECT_EQ(engine.PlayAnyReasonablePoint(), -1);
+}
+
+// --------------------------------------- every generator, many positions --
+
+// A seeded random game of legal moves: a middle-game position to ask every
+// generator about. Returns the last move.
+int RandomPosition(PlaneBoard& b, int size, int moves, std::uint32_t seed) {
+  b.Reset(size, 0);
+  auto next = [&seed](int n) {
+    seed = seed * 1664525u + 1013904223u;
+    return static_cast<int>((seed >> 8) % static_cast<std::uint32_t>(n));
+  };
+  int colour = 1, last = -1;
+  for (int k = 0; k < moves; ++k) {
+    for (int attempt = 0; attempt < 50; ++attempt) {
+      const int i = next(size), j = next(size);
+      if (b.GetChain(i, j) != 0 || b.IsSuicide(i, j, colour)) continue;
+      if (b.LibertiesIfPlayed(i, j, colour) < 2) continue;  // keep chains alive
+      const int r = b.PlayStone(i, j, colour, kReplay);
+      if (r == kOccupied || r == kSuicide || r == kKo) continue;
+      last = i * 100 + j;
+      break;
+    }
+    colour = -colour;
+  }
+  b.LabelRegions();
+  b.LinkChains(0);
+  b.SpreadInfluence();
+  return last;
+}
+
+struct Answer {
+  std::string name;
+  int move;
+};
+
+std::vector<Answer> AskEveryGenerator(TestEngine& e, int colour) {
+  std::vector<Answer> out;
+  auto add = [&](const char* name, int move) { out.push_back({name, move}); };
+  for (int c : {colour, -colour}) {
+    const std::string side = c == colour ? "+" : "-";
+    add(("PlayJumpFromWeakGroup" + side).c_str(), e.PlayJumpFromWeakGroup(c));
+    add(("PlayEyeVitalPoint" + side).c_str(), e.PlayEyeVitalPoint(c));
+    add(("LinkWeakGroups" + side).c_str(), e.LinkWeakGroups(c));
+    add(("PlayEyeShapeMove" + side).c_str(), e.PlayEyeShapeMove(c));
+    add(("ExtendTwoLibertyChain" + side).c_str(), e.ExtendTwoLibertyChain(c).move);
+    add(("GuardSharedLiberty" + side).c_str(), e.GuardSharedLiberty(c));
+    add(("MakeOrDenyEyes" + side).c_str(), e.MakeOrDenyEyes(c));
+    add(("PlayContestedPoint" + side).c_str(), e.PlayContestedPoint(c));
+  }
+  add("DefendCuttingPoint", e.DefendCuttingPoint());
+  add("PlayOpenAreaPoint", e.PlayOpenAreaPoint());
+  add("AnswerSideApproach", e.AnswerSideApproach());
+  add("PlayMinSwingPoint", e.PlayMinSwingPoint());
+  add("PlayInfluenceFrontier", e.PlayInfluenceFrontier());
+  add("CutDiagonalEnemy", e.CutDiagonalEnemy());
+  add("PlayReservedMove", e.PlayReservedMove());
+  add("PlayShapePoint", e.PlayShapePoint());
+  add("PlayHaneShape", e.PlayHaneShape());
+  add("PlayEndgameBoundary", e.PlayEndgameBoundary());
+  add("CaptureToRescue", e.CaptureToRescue());
+  add("AttackTwoLibertyNeighbour", e.AttackTwoLibertyNeighbour());
+  add("AttackThreeLibertyNeighbour", e.AttackThreeLibertyNeighbour());
+  add("SecureEyeShape", e.SecureEyeShape());
+  add("PlayAnyReasonablePoint", e.PlayAnyReasonablePoint());
+  return out;
+}
+
+TEST_F(Generators, EveryGeneratorLeavesTheBoardAndAnswersPlayablePoints) {
+  struct Case {
+    int size, moves, rule, style, faster, phase;
+  };
+  const Case cases[] = {
+      {9, 12, 0, 0, 0, 1},  {9, 30, 0, 1, 0, 2},  {9, 45, 1, 0, 0, 3},
+      {9, 55, 1, 1, 1, 4},  {13, 40, 1, 0, 0, 1}, {13, 80, 0, 1, 1, 2},
+      {19, 60, 1, 1, 0, 1}, {19, 150, 0, 0, 0, 2}, {19, 200, 1, 0, 0, 3},
+  };
+  int answered = 0;
+  std::uint32_t seed = 7;
+  for (const Case& k : cases) {
+    for (int colour : {1, -1}) {
+      const int last = RandomPosition(board, k.size, k.moves, seed++);
+      engine.SetupGame(board, k.rule, 0, 1, k.faster, k.style);
+      engine.AnalysePosition(board, colour, 0, 0);
+      engine.Prepare(board, colour, last, k.phase);
+      engine.SetMoveNumber(k.moves);
+      const auto before = Snapshot(board);
+      for (const Answer& a : AskEveryGenerator(engine, colour)) {
+        SCOPED_TRACE(a.name + " on " + std::to_string(k.size) + " lines, seed " +
+                     std::to_string(seed - 1));
+        ASSERT_EQ(Snapshot(board), before);
+        if (a.move < 0) continue;
+        ++answered;
+        const int i = a.move / 100, j = a.move % 100;
+        ASSERT_TRUE(board.OnBoard(i, j));
+        EXPECT_EQ(board.GetChain(i, j), 0);
+        EXPECT_FALSE(board.IsSuicide(i, j, colour));
+        if (k.rule == 1) EXPECT_EQ(board.IsKeimaViolation(i, j, colour), 0);
+      }
+    }
+  }
+  // The positions do call for moves: most generators found something.
+  EXPECT_GT(answered, 40);
+}
+
 }  // namespace
 }  // namespace kz

@@ -63,6 +63,24 @@ bool CandidateGenerators::Playable(int i, int j, int a) const {
          !KeimaForbids(i, j, a);
 }
 
+bool CandidateGenerators::StrictSafetyCheck(const PlaneBoard& b, int i, int j,
+                                            int side) {
+  if (SafetyCheck(b, i, j, side, kSafetyQuickTests)) return true;
+  PlaneBoard& trial = Work(kTrialBoard);
+  CopyBoard(b, trial, size_);
+  const int r = trial.PlayStone(i, j, side, kReplay);
+  if (r == kOccupied || r == kSuicide || r == kKo) return false;
+  int libs[8];
+  const int count = LibertyList(trial, i, j, libs, 8);
+  if (count < 2 || count > 8) return false;
+  for (int k = 0; k < count; ++k)
+    for (const Step& d : kOrthogonal) {
+      const int u = libs[k] / 100 + d.di, v = libs[k] % 100 + d.dj;
+      if (trial.OnBoard(u, v) && Sign(trial.GetChain(u, v)) != side) return false;
+    }
+  return true;
+}
+
 bool CandidateGenerators::MoverCanPlay(int move, int a) const {
   if (move < 0) return false;
   const int i = move / 100, j = move % 100;
@@ -372,7 +390,7 @@ int CandidateGenerators::PlayJumpFromWeakGroup(int colour) {
           const int influence = b.GetInfluence(i, j);
           if (!forMover && influence >= 1) continue;
           if (influence <= best) continue;
-          if (!SafetyCheck(b, i, j, 1, kSafetyQuickTests)) continue;
+          if (!StrictSafetyCheck(b, i, j, 1)) continue;
           best = influence;
           result = MoveCodeOf(i, j);
         }

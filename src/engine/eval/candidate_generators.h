@@ -128,6 +128,11 @@ class CandidateGenerators : public CaptureReader {
   // Whether the Keima-go rule forbids the mover's stone at (i, j) while the
   // board is seen from colour a.
   bool KeimaForbids(int i, int j, int a) const;
+  // SafetyCheck in its stricter form for a stone of `side` at (i, j). The
+  // quick tests behind it do not see eyes, so a stone whose chain then
+  // keeps two or more liberties that are all its own one-point eyes (the
+  // enemy can play none of them) counts as safe as well.
+  bool StrictSafetyCheck(const PlaneBoard& b, int i, int j, int side);
   // The common playable point: empty, in no region, in no area, allowed by
   // the Keima-go rule for the mover.
   bool Playable(int i, int j, int a) const;

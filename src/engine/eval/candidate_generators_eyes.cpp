@@ -76,9 +76,8 @@ int CandidateGenerators::PlayEyeVitalPoint(int colour) {
             played == kKo)
           continue;
       }
-      if (!SafetyCheck(b, i, j, 1, kSafetyQuickTests)) continue;
-      if (mover != 1 && !SafetyCheck(b, i, j, mover, kSafetyQuickTests))
-        continue;
+      if (!StrictSafetyCheck(b, i, j, 1)) continue;
+      if (mover != 1 && !StrictSafetyCheck(b, i, j, mover)) continue;
       return MoveCodeOf(i, j);
     }
   return -1;

@@ -92,7 +92,7 @@ Candidate CandidateGenerators::ExtendTwoLibertyChain(int colour) {
       if (TouchesDeadEnemy(b, chains[0], chains[1]) ||
           TouchesDeadEnemy(b, chains[2], chains[3]))
         continue;
-      if (!SafetyCheck(b, i, j, 1, kSafetyQuickTests)) continue;
+      if (!StrictSafetyCheck(b, i, j, 1)) continue;
       // Urgent only when the opponent could take the point safely.
       if (!SafetyCheck(b, i, j, -1)) continue;
       if (!SafetyCheck(b, i, j, MoverSide(a))) continue;
