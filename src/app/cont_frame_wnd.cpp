@@ -1,6 +1,7 @@
 #include "app/cont_frame_wnd.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QScreen>
 #include <cstdio>
 
@@ -77,6 +78,11 @@ void CContFrameWnd::SavePlacement() {
 
 void CContFrameWnd::FitToView() {
   if (isMaximized() || isMinimized()) return;
+  // The layout learns the view's new size first, so the hint is the new one.
+  if (layout() != nullptr) {
+    layout()->invalidate();
+    layout()->activate();
+  }
   const QSize needed = sizeHint();
   if (size() != needed) resize(needed);
 }

@@ -25,6 +25,8 @@
 namespace kz {
 
 class OpeningBook;
+class PatternLibraryA;
+class PatternLibraryB;
 
 class EngineState {
  public:
@@ -172,6 +174,8 @@ class EngineState {
   bool StageStarted(int code) const { return stageFlags_[code] != 0; }
   PlaneBoard& Work(WorkBoard w) { return *work_[w]; }
   OpeningBook& Book() { return *book_; }
+  const PatternLibraryA& PatternsA() const { return *patternsA_; }
+  const PatternLibraryB& PatternsB() const { return *patternsB_; }
 
  protected:
   // Lets one window message through, when the host gave a pump.
@@ -182,6 +186,8 @@ class EngineState {
 
   // Fields, in the order of the engine's data model.
   std::unique_ptr<OpeningBook> book_;
+  std::unique_ptr<PatternLibraryA> patternsA_;
+  std::unique_ptr<PatternLibraryB> patternsB_;
   PlaneBoard* board_ = nullptr;  // the game board; not owned
   std::array<std::unique_ptr<PlaneBoard>, kWorkBoards> work_;
   int size_ = 19, size1_ = 18, size2_ = 17, size3_ = 16;

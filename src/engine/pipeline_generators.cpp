@@ -1,25 +1,449 @@
-// The early stages' generators are not written yet: each answers "nothing".
+// The early stages' generators: the random first move (8), the answer to the
+// last move (9), the move safety test (12), the double-atari point test
+// (14), the contact reply (20), the local cut shape (22, 23), the vital
+// point (24) and the open-area jump (25), with the helpers all of them share.
 #include "engine/pipeline_generators.h"
+
+#include <cstdlib>
+#include <ctime>
+
+#include "engine/board/board_geometry.h"
+#include "engine/eval/move_filters.h"
 
 namespace kz {
 
-int PipelineGenerators::RandomFirstMove() { return -1; }
-int PipelineGenerators::AnswerLastMove() { return -1; }
-Candidate PipelineGenerators::AtariCandidate(int, int) { return {}; }
-Candidate PipelineGenerators::TwoLibertyCandidate(int, int) { return {}; }
-int PipelineGenerators::IsMoveSafe(int, int) { return -1; }
-Candidate PipelineGenerators::DoubleAtariCandidate(int) { return {}; }
-int PipelineGenerators::IsDoubleAtariPoint(int, int) { return 0; }
-Candidate PipelineGenerators::CaptureCandidateA(int) { return {}; }
-Candidate PipelineGenerators::CaptureCandidateB(int) { return {}; }
-Candidate PipelineGenerators::CaptureCandidateC(int) { return {}; }
-int PipelineGenerators::ScanMove() { return -1; }
-int PipelineGenerators::PatternBMove(int) { return -1; }
-int PipelineGenerators::ContactReply() { return -1; }
-int PipelineGenerators::PatternAMove(int, int, int, int) { return -1; }
-int PipelineGenerators::LocalShapeMove(int) { return -1; }
-int PipelineGenerators::LocalShapeTest(int, int) { return 0; }
-int PipelineGenerators::VitalPointMove() { return -1; }
-int PipelineGenerators::OpenAreaMove() { return -1; }
+namespace {
+
+bool Refused(int r) { return r == kOccupied || r == kSuicide || r == kKo; }
+
+// Operation 8's centre lists, entries 0..8 as (i, j) from the centre.
+constexpr int kFirstMoveOffsets[9][2] = {{0, 0}, {0, -1}, {1, -1},
+                                         {1, 0},  {1, 1},  {0, 1},
+                                         {-1, 1}, {-1, 0}, {-1, -1}};
+
+}  // namespace
+
+// ---- Shared helpers. ----
+
+PipelineGenerators::ScanAxis PipelineGenerators::ScanOrder(int last, int lo,
+                                                           int hi) const {
+  const int h = (size_ - 1) / 2;
+  if (last >= h) return {hi, lo, -1};
+  return {lo, hi, 1};
+}
+
+bool PipelineGenerators::KeimaAllows(int i, int j, int sign) const {
+  return rule_ != 1 || board_->IsKeimaViolation(i, j, sign) == 0;
+}
+
+bool PipelineGenerators::SafeFor(int move, int sign, int strictness) {
+  if (move < 0) return false;
+  const int i = move / 100, j = move % 100;
+  if (!InsideBoard(i, j) || board_->GetChain(i, j) != 0) return false;
+  if (!KeimaAllows(i, j, sign)) return false;
+  return SafetyCheck(*board_, i, j, sign, strictness);
+}
+
+int PipelineGenerators::Filtered(int move, int sign, bool substitute) {
+  const int m = FilterMove(*board_, move, sign);
+  if (m < 0) return -1;
+  if (m != move) {
+    if (!substitute) return -1;
+    if (!KeimaAllows(m / 100, m % 100, sign)) return -1;
+  }
+  return m;
+}
+
+int PipelineGenerators::StoneOfChain(int id) const {
+  if (id == 0) return -1;
+  for (int a = 0; a < size_; ++a)
+    for (int b = 0; b < size_; ++b)
+      if (board_->GetChain(a, b) == id) return MoveCodeOf(a, b);
+  return -1;
+}
+
+int PipelineGenerators::EmptyNeighbours(int i, int j) const {
+  int count = 0;
+  for (const Step& d : kOrthogonal) {
+    const int a = i + d.di, b = j + d.dj;
+    count += InsideBoard(a, b) && board_->GetChain(a, b) == 0;
+  }
+  return count;
+}
+
+bool PipelineGenerators::IsCuttingChain(int i, int j) const {
+  int enemies[2];
+  return EnemyNeighbours(*board_, i, j, -1, enemies, 2) >= 2;
+}
+
+bool PipelineGenerators::ChainTouches(int stone, int move) const {
+  if (stone < 0 || move < 0) return false;
+  const int id = board_->GetChain(stone / 100, stone % 100);
+  if (id == 0) return false;
+  for (const Step& d : kOrthogonal) {
+    const int a = move / 100 + d.di, b = move % 100 + d.dj;
+    if (InsideBoard(a, b) && board_->GetChain(a, b) == id) return true;
+  }
+  return false;
+}
+
+bool PipelineGenerators::SavedBy(int i, int j, int move, int* liberties) {
+  const int mi = move / 100, mj = move % 100;
+  if (!KeimaAllows(mi, mj, 1)) return false;
+  PlaneBoard& trial = Work(kTrialBoard);
+  CopyBoard(*board_, trial, size_);
+  if (Refused(trial.PlayStone(mi, mj, 1, 1))) return false;
+  const int libs = trial.ChainLiberties(i, j);
+  *liberties = libs;
+  if (libs <= 1) return false;
+  // The new stone, when it stands apart from the chain, must hold too.
+  if (trial.GetChain(mi, mj) != trial.GetChain(i, j) &&
+      trial.ChainLiberties(mi, mj) <= 1)
+    return false;
+  return ReadByLiberties(trial, i, j).status == 0;
+}
+
+int PipelineGenerators::SavingMove(int i, int j, int* liberties) {
+  int best = -1, bestLibs = 0;
+  auto consider = [&](int move) {
+    int libs = 0;
+    if (move < 0 || !SavedBy(i, j, move, &libs)) return;
+    if (best < 0 || libs > bestLibs) {
+      best = move;
+      bestLibs = libs;
+    }
+  };
+  // Captures of adjacent enemy chains in atari first: they gain most.
+  int stones[4];
+  const int weak = EnemyNeighbours(*board_, i, j, 1, stones, 4);
+  for (int k = 0; k < weak; ++k)
+    consider(FirstLiberty(*board_, stones[k] / 100, stones[k] % 100));
+  int libs[4];
+  const int count = LibertyList(*board_, i, j, libs, 4);
+  for (int k = 0; k < count && k < 4; ++k) consider(libs[k]);
+  *liberties = bestLibs;
+  return best;
+}
+
+// ---- Operation 8. ----
+
+int PipelineGenerators::FirstMoveFromList(int k) const {
+  if (k <= 0 || k > 8 || board_ == nullptr) return -1;
+  const int centre = size_ / 2;
+  for (int e = k; e <= 8; ++e) {
+    const int i = centre + kFirstMoveOffsets[e][0];
+    const int j = centre + kFirstMoveOffsets[e][1];
+    if (InsideBoard(i, j) && board_->GetChain(i, j) == 0)
+      return MoveCodeOf(i, j);
+  }
+  return -1;
+}
+
+int PipelineGenerators::RandomFirstMove() {
+  if (rule_ != 1 || moveNumber_ > 1 || board_ == nullptr) return -1;
+  if (colour_ == 1 && handicap_ > 1) return -1;
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  return FirstMoveFromList(std::rand() % 9);
+}
+
+// ---- Operation 9. ----
+
+int PipelineGenerators::AnswerLastMove() {
+  if (lastMove_ < 0 || board_ == nullptr) return -1;
+  const int li = lastMove_ / 100, lj = lastMove_ % 100;
+  if (!InsideBoard(li, lj) || board_->GetChain(li, lj) == 0) return -1;
+  ColourView view(*board_, colour_);
+  PlaneBoard& b = *board_;
+  const int lastLibs = b.ChainLiberties(li, lj);
+  if (lastLibs <= 1) return -1;
+  if (lastLibs <= 4 && ReadByLiberties(b, li, lj).status == 1) return -1;
+  for (const Step& d : kOrthogonal) {
+    const int qi = li + d.di, qj = lj + d.dj;
+    if (!InsideBoard(qi, qj) || b.GetChain(qi, qj) != 0) continue;
+    if (!KeimaAllows(qi, qj, 1)) continue;
+    // Own chains near q: next to it, or two points on along the line from
+    // the last move through q.
+    int near[5];
+    int count = 0;
+    for (const Step& e : kOrthogonal) {
+      const int a = qi + e.di, c = qj + e.dj;
+      if (InsideBoard(a, c) && b.GetChain(a, c) > 0) near[count++] = MoveCodeOf(a, c);
+    }
+    const int fi = qi + 2 * d.di, fj = qj + 2 * d.dj;
+    if (InsideBoard(fi, fj) && b.GetChain(fi, fj) > 0 &&
+        b.GetChain(qi + d.di, qj + d.dj) == 0)
+      near[count++] = MoveCodeOf(fi, fj);
+    for (int k = 0; k < count; ++k) {
+      const int ci = near[k] / 100, cj = near[k] % 100;
+      if (b.ChainLiberties(ci, cj) != 2 || b.GetDead(ci, cj) == 1) continue;
+      // The further test: the opponent could atari the chain safely, and
+      // the chain would not be lost after our stone at q.
+      if (!CanAtariSafely(b, ci, cj)) continue;
+      int libs = 0;
+      const bool touching = b.GetChain(qi + d.di, qj + d.dj) != 0 ||
+                            ChainTouches(near[k], MoveCodeOf(qi, qj));
+      if (!touching) {
+        // A stone two points away: q must guard the chain's liberty
+        // between them, so the stone at q itself must hold.
+        if (!SafetyCheck(b, qi, qj, 1)) continue;
+        return MoveCodeOf(qi, qj);
+      }
+      if (SavedBy(ci, cj, MoveCodeOf(qi, qj), &libs) && libs >= 3)
+        return MoveCodeOf(qi, qj);
+    }
+  }
+  return -1;
+}
+
+// ---- Operation 12. ----
+
+int PipelineGenerators::IsMoveSafe(int move, int sign) {
+  if (move < 0 || board_ == nullptr) return -1;
+  const int i = move / 100, j = move % 100;
+  if (!InsideBoard(i, j) || board_->GetChain(i, j) != 0) return -1;
+  const int colour = sign * colour_;
+  if (rule_ == 1 && board_->IsKeimaViolation(i, j, colour)) return -1;
+  auto holds = [&](int c) {
+    PlaneBoard& trial = Work(kTrialBoard);
+    CopyBoard(*board_, trial, size_);
+    if (Refused(trial.PlayStone(i, j, c, 1))) return false;
+    const int libs = trial.ChainLiberties(i, j);
+    if (libs <= 1) return false;
+    return ReadByLiberties(trial, i, j, true).status == 0;
+  };
+  if (!holds(colour)) return -1;
+  if (colour != colour_) return move;
+  // For the engine's own side the stone is read once more in its own view.
+  ColourView view(*board_, colour_);
+  return holds(1) ? move : -1;
+}
+
+// ---- Operation 14. ----
+
+int PipelineGenerators::IsDoubleAtariPoint(int i, int j) {
+  PlaneBoard& b = *board_;
+  if (!InsideBoard(i, j) || b.GetChain(i, j) != 0) return 0;
+  auto threatened = [&](int a, int c) {
+    if (!InsideBoard(a, c)) return 0;
+    const int id = b.GetChain(a, c);
+    if (id <= 0 || b.GetDead(a, c) == 1 || b.ChainLiberties(a, c) != 2) return 0;
+    return id;
+  };
+  const int vertical[2] = {threatened(i, j - 1), threatened(i, j + 1)};
+  const int beside[2] = {threatened(i - 1, j), threatened(i + 1, j)};
+  bool pair = false;
+  for (int v : vertical)
+    for (int h : beside)
+      if (v != 0 && h != 0 && v != h) pair = true;
+  if (!pair) return 0;
+  if (!KeimaAllows(i, j, -1)) return 0;
+  PlaneBoard& second = Work(kChaseBoard);
+  CopyBoard(b, second, size_);
+  if (Refused(second.PlayStone(i, j, -1, 1))) return 0;
+  return second.ChainLiberties(i, j) > 1 ? 1 : 0;
+}
+
+// ---- Operation 20. ----
+
+int PipelineGenerators::ContactReply() {
+  if (lastMove_ < 0 || board_ == nullptr) return -1;
+  const int li = lastMove_ / 100, lj = lastMove_ % 100;
+  if (!InsideBoard(li, lj) || board_->GetChain(li, lj) == 0) return -1;
+  const int lastLibs = board_->ChainLiberties(li, lj);
+  if (lastLibs <= 4) return -1;
+  ColourView view(*board_, colour_);
+  PlaneBoard& b = *board_;
+  // Above, below, left, right of the last move.
+  static constexpr Step kOrder[4] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+  for (const Step& d : kOrder) {
+    const int oi = li + d.di, oj = lj + d.dj;
+    if (!InsideBoard(oi, oj) || b.GetChain(oi, oj) <= 0) continue;
+    const int ownLibs = b.ChainLiberties(oi, oj);
+    if (ownLibs != lastLibs) continue;
+    for (int side : {1, -1}) {
+      const int pi = li + side * d.dj, pj = lj + side * d.di;
+      if (!InsideBoard(pi, pj) || b.GetChain(pi, pj) != 0) continue;
+      PlaneBoard& second = Work(kChaseBoard);
+      CopyBoard(b, second, size_);
+      if (Refused(second.PlayStone(pi, pj, 1, 1))) continue;
+      if (second.GetChain(li, lj) == 0) return MoveCodeOf(pi, pj);
+      const int after = second.ChainLiberties(li, lj);
+      if (after < second.ChainLiberties(oi, oj) &&
+          after < second.ChainLiberties(pi, pj) && KeimaAllows(pi, pj, 1))
+        return MoveCodeOf(pi, pj);
+    }
+  }
+  return -1;
+}
+
+// ---- Operations 22 and 23. ----
+
+int PipelineGenerators::LocalShapeTest(int i, int j) {
+  // A cutting point of two positive chains that meet diagonally around an
+  // enemy stone: positive stones on two perpendicular sides of (i, j), of
+  // different chains, neither marked dead, and the point between them
+  // across (i, j) held by the enemy.
+  const PlaneBoard& b = *board_;
+  if (!InsideBoard(i, j) || b.GetChain(i, j) != 0) return 0;
+  for (const Step& d : kDiagonal) {
+    const int ai = i + d.di, bj = j + d.dj;
+    if (!InsideBoard(ai, j) || !InsideBoard(i, bj)) continue;
+    const int x = b.GetChain(ai, j), y = b.GetChain(i, bj);
+    if (x <= 0 || y <= 0 || x == y) continue;
+    if (b.GetDead(ai, j) == 1 || b.GetDead(i, bj) == 1) continue;
+    if (b.GetChain(ai, bj) < 0 && b.GetDead(ai, bj) == 0) return 1;
+  }
+  return 0;
+}
+
+int PipelineGenerators::LocalShapeMove(int colour) {
+  if (board_ == nullptr) return -1;
+  ColourView view(*board_, colour);
+  const int mover = MoverIn(colour);
+  const int li = lastMove_ >= 0 ? lastMove_ / 100 : 0;
+  const int lj = lastMove_ >= 0 ? lastMove_ % 100 : 0;
+  const ScanAxis ai = ScanOrder(li, 0, size1_), aj = ScanOrder(lj, 0, size1_);
+  for (int i = ai.from;; i += ai.step) {
+    for (int j = aj.from;; j += aj.step) {
+      if (board_->GetChain(i, j) == 0 && board_->GetRegion(i, j) == 0 &&
+          AreaAt(i, j) == 0 && EmptyNeighbours(i, j) >= 1 &&
+          LocalShapeTest(i, j) &&
+          SafeFor(MoveCodeOf(i, j), mover, kSafetyQuickTests))
+        return MoveCodeOf(i, j);
+      if (j == aj.to) break;
+    }
+    if (i == ai.to) break;
+  }
+  return -1;
+}
+
+// ---- Operation 24. ----
+
+int PipelineGenerators::VitalPointMove() {
+  if (board_ == nullptr) return -1;
+  PlaneBoard& b = *board_;
+  ShapePoint p = b.NextShapePoint(colour_, 0);
+  for (int guard = 0; p.move >= 0 && guard < kPlanePoints; ++guard) {
+    const int i = p.move / 100, j = p.move % 100;
+    const int owner = Sign(b.GetRegion(i, j));
+    bool take = b.GetChain(i, j) == 0 && owner != 0 && KeimaAllows(i, j, colour_);
+    for (const Step& d : kOrthogonal) {
+      const int a = i + d.di, c = j + d.dj;
+      if (take && InsideBoard(a, c) && Sign(b.GetChain(a, c)) == owner &&
+          b.GetDead(a, c) == 1)
+        take = false;
+    }
+    for (int a = i - 1; take && a <= i + 1; ++a)
+      for (int c = j - 1; take && c <= j + 1; ++c)
+        if ((a != i || c != j) && InsideBoard(a, c) &&
+            Sign(b.GetChain(a, c)) == owner && IsGroupSettled(a, c, b) == 1)
+          take = false;
+    if (take) {
+      PlaneBoard& trial = Work(kTrialBoard);
+      CopyBoard(b, trial, size_);
+      if (!Refused(trial.PlayStone(i, j, colour_, 1))) return p.move;
+    }
+    p = b.NextShapePoint(colour_, 1);
+  }
+  return RegionVitalPoint();
+}
+
+// The second phase: regions of 5 to 15 points of an unsettled group. In an
+// enemy region the stone goes where it takes the most eye space and keeps
+// the liberties the region's size asks for (it must live long enough to
+// spoil the eyes); in an own region it goes where it splits the region in
+// two and keeps its liberties, making a second eye.
+int PipelineGenerators::RegionVitalPoint() {
+  PlaneBoard& b = *board_;
+  ColourView view(b, colour_);
+  int best = -1, bestScore = 0;
+  for (int i = 0; i < size_; ++i)
+    for (int j = 0; j < size_; ++j) {
+      const int region = b.GetRegion(i, j);
+      if (region == 0 || b.GetChain(i, j) != 0) continue;
+      const int size = b.RegionSize(i, j);
+      if (size < 5 || size > 15) continue;
+      // The group around the region.
+      int wall = -1;
+      for (const Step& d : kOrthogonal) {
+        const int a = i + d.di, c = j + d.dj;
+        if (InsideBoard(a, c) && Sign(b.GetChain(a, c)) == Sign(region))
+          wall = MoveCodeOf(a, c);
+      }
+      if (wall >= 0 && IsGroupSettled(wall / 100, wall % 100, b)) continue;
+      if (wall >= 0 && b.LinkEyeCount(wall / 100, wall % 100) >= 2) continue;
+      const int inside = EmptyNeighbours(i, j);
+      if (!KeimaAllows(i, j, 1)) continue;
+      PlaneBoard& trial = Work(kTrialBoard);
+      CopyBoard(b, trial, size_);
+      if (Refused(trial.PlayStone(i, j, 1, 1))) continue;
+      const int libs = trial.ChainLiberties(i, j);
+      int score = 0;
+      if (region < 0) {
+        const int need = size <= 7 ? 2 : size <= 11 ? 3 : 4;
+        if (libs < need || inside < 3) continue;
+        score = 10 * inside + libs;
+      } else {
+        // Own region: the stone must split it (two separate empty parts
+        // around it) and keep two liberties.
+        trial.LabelRegions();
+        int ids[4], parts = 0;
+        for (const Step& d : kOrthogonal) {
+          const int a = i + d.di, c = j + d.dj;
+          if (!InsideBoard(a, c) || trial.GetChain(a, c) != 0) continue;
+          const int r = trial.GetRegion(a, c);
+          bool seen = r == 0;
+          for (int k = 0; k < parts; ++k) seen = seen || ids[k] == r;
+          if (!seen) ids[parts++] = r;
+        }
+        if (parts < 2 || libs < 2) continue;
+        score = 10 * parts + libs;
+      }
+      if (score > bestScore) {
+        bestScore = score;
+        best = MoveCodeOf(i, j);
+      }
+    }
+  return best;
+}
+
+// ---- Operation 25. ----
+
+int PipelineGenerators::OpenAreaMove() {
+  if (board_ == nullptr || size_ < 5) return -1;
+  ColourView view(*board_, colour_);
+  PlaneBoard& b = *board_;
+  const int li = lastMove_ >= 0 ? lastMove_ / 100 : 0;
+  const int lj = lastMove_ >= 0 ? lastMove_ % 100 : 0;
+  const ScanAxis ai = ScanOrder(li, 1, size2_), aj = ScanOrder(lj, 1, size2_);
+  for (int i = ai.from;; i += ai.step) {
+    for (int j = aj.from;; j += aj.step) {
+      const int here = MoveCodeOf(i, j);
+      bool open = b.GetChain(i, j) == 0 && b.GetRegion(i, j) == 0 &&
+                  AreaAt(i, j) == 0;
+      // Nothing within one point around.
+      for (int a = i - 1; open && a <= i + 1; ++a)
+        for (int c = j - 1; open && c <= j + 1; ++c)
+          if (b.GetChain(a, c) != 0) open = false;
+      if (open) {
+        // A one-point jump out of an unsettled own group: an own stone two
+        // points away on a line with the point between empty, and no enemy
+        // stone beyond the point that would block the way.
+        for (const Step& d : kOrthogonal) {
+          const int si = i - 2 * d.di, sj = j - 2 * d.dj;
+          if (!InsideBoard(si, sj) || b.GetChain(si, sj) <= 0) continue;
+          if (b.GetDead(si, sj) == 1 || IsGroupSettled(si, sj, b)) continue;
+          if (b.ChainLiberties(si, sj) > 6) continue;
+          const int fi = i + 2 * d.di, fj = j + 2 * d.dj;
+          if (InsideBoard(fi, fj) && b.GetChain(fi, fj) < 0) continue;
+          if (SafeFor(here, 1, kSafetyQuickTests)) return here;
+        }
+      }
+      if (j == aj.to) break;
+    }
+    if (i == ai.to) break;
+  }
+  return -1;
+}
 
 }  // namespace kz

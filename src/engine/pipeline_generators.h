@@ -1,6 +1,20 @@
 // PipelineGenerators: the generators of the early and middle pipeline
-// stages (operations 8..25). Until a generator is written it answers
-// "nothing" (-1, or a Candidate with move -1).
+// stages (operations 8..25).
+//
+// They share one way of working. A generator that takes a colour c looks at
+// the game board turned so that c is positive (ColourView below, which turns
+// it back on every way out); the side the engine moves for is then `Mover()`
+// in that view: +1 when c is the engine's colour, -1 when it is the
+// opponent's. Whole-board scans that prefer the last move's corner run its
+// quadrant first (ScanOrder). Every point a generator proposes is empty, on
+// the board, legal for the mover, allowed by the Keima-go rule when that rule
+// is on, and survives SafetyCheck unless the generator says otherwise.
+//
+// Files: pipeline_generators.cpp (operations 8, 9, 12, 14, 20, 22..25 and
+// the shared helpers), pipeline_generators_chains.cpp (the atari, two-liberty,
+// double-atari and capture candidates 10, 11, 13, 15..17),
+// pipeline_generators_shapes.cpp (the scan move 18 and the pattern
+// libraries' stages 19 and 21).
 #pragma once
 
 #include "engine/eval/candidate_generators.h"
@@ -28,6 +42,72 @@ class PipelineGenerators : public CandidateGenerators {
   int LocalShapeTest(int i, int j) override;                    // 23
   int VitalPointMove() override;                                // 24
   int OpenAreaMove() override;                                  // 25
+
+  // Operation 8's pick from the size's list of centre points for a draw k
+  // (0..8): the first empty point from entry k on, -1 for k = 0 or when all
+  // are taken.
+  int FirstMoveFromList(int k) const;
+
+ protected:
+  // Turns the game board to a colour for the life of the object.
+  class ColourView {
+   public:
+    ColourView(PlaneBoard& board, int colour) : board_(board), colour_(colour) {
+      NormaliseColour(board_, colour_);
+    }
+    ~ColourView() { NormaliseColour(board_, colour_); }
+    ColourView(const ColourView&) = delete;
+    ColourView& operator=(const ColourView&) = delete;
+
+   private:
+    PlaneBoard& board_;
+    int colour_;
+  };
+
+  // One axis of the quadrant-first scan: from `from` to `to` inclusive.
+  struct ScanAxis {
+    int from, to, step;
+  };
+  // The axis of index `last` (the last move's i or j) over [lo, hi]:
+  // downwards when the last move lies in the upper half.
+  ScanAxis ScanOrder(int last, int lo, int hi) const;
+
+  // The engine's side in the view of colour c: +1 or -1.
+  int MoverIn(int c) const { return c == colour_ ? 1 : -1; }
+  // Whether a stone of `sign` (in the current view) may stand at (i, j)
+  // under the Keima-go rule; always true under Japanese rules.
+  bool KeimaAllows(int i, int j, int sign) const;
+  // Empty, Keima-allowed and safe for `sign` on the current view.
+  bool SafeFor(int move, int sign, int strictness = kSafetyPlain);
+  // The first bad-move filter for the mover `sign`; with `substitute`
+  // false a replacement point counts as a rejection (for moves whose
+  // purpose is tied to their exact point, such as an atari).
+  int Filtered(int move, int sign, bool substitute);
+  // AreaPlane in the current view (its sign follows the view).
+  int ViewArea(int i, int j, int view) const { return AreaAt(i, j) * view; }
+  // A stone of the chain with the given id, scanning row-major; -1 if none.
+  int StoneOfChain(int id) const;
+  // Number of empty orthogonal neighbours.
+  int EmptyNeighbours(int i, int j) const;
+  // Whether the chain at (i, j) touches two or more different chains of
+  // the other colour (its stones cut them apart).
+  bool IsCuttingChain(int i, int j) const;
+  // Whether a stone of the chain at `stone` is orthogonally next to `move`.
+  bool ChainTouches(int stone, int move) const;
+  // The best saving move for the positive chain at (i, j) on the current
+  // view: a capture of an adjacent enemy chain in atari or an extension on
+  // a liberty, after which the chain cannot be captured. -1 when none.
+  // `liberties` gets the chain's liberties after the move.
+  int SavingMove(int i, int j, int* liberties);
+  // Whether the positive chain at (i, j) would be safe after a stone of +1
+  // at `move` (read on the TrialBoard).
+  bool SavedBy(int i, int j, int move, int* liberties);
+  // Pattern-library helpers of operations 19 and 21.
+  bool AcceptPatternA(int move, int mode);
+  bool AcceptPatternB(int move, int type);
+  bool YoungGame() const;
+  int CornerOf(int i, int j) const;
+  int RegionVitalPoint();
 };
 
 }  // namespace kz

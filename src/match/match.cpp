@@ -150,6 +150,18 @@ std::string Scorer(const MatchOptions& o, const GameRecord& g,
   return a.text;
 }
 
+// The handicap stones of this program's layout, in the order of their ids.
+std::vector<int> HandicapStones(int size, int handicap) {
+  PlaneBoard b;
+  b.Reset(size, handicap);
+  std::vector<int> stones;
+  for (int id = 1; id <= b.GetHandicap(); ++id)
+    for (int i = 0; i < size; ++i)
+      for (int j = 0; j < size; ++j)
+        if (b.GetChain(i, j) == id) stones.push_back(MoveCodeOf(i, j));
+  return stones;
+}
+
 GameRecord PlayGame(const MatchOptions& o, int game) {
   GameRecord g;
   g.blackEngine = game % 2;  // A takes Black in the first game
@@ -163,11 +175,7 @@ GameRecord PlayGame(const MatchOptions& o, int game) {
   }
   PlaneBoard board;
   board.Reset(o.size, o.handicap);
-  std::vector<int> stones;
-  for (int id = 1; id <= board.GetHandicap(); ++id)
-    for (int i = 0; i < o.size; ++i)
-      for (int j = 0; j < o.size; ++j)
-        if (board.GetChain(i, j) == id) stones.push_back(MoveCodeOf(i, j));
+  const std::vector<int> stones = HandicapStones(o.size, o.handicap);
 
   GtpProcess::Answer a;
   for (int k = 0; k < 2; ++k) {
@@ -281,16 +289,9 @@ MatchSummary RunMatch(const MatchOptions& o, std::ostream& out) {
     }
     for (int k = 0; k < 2; ++k)
       times[k].insert(times[k].end(), g.secondsPerMove[k].begin(), g.secondsPerMove[k].end());
-    if (!o.sgfPrefix.empty()) {
-      PlaneBoard b;
-      b.Reset(o.size, o.handicap);
-      std::vector<int> stones;
-      for (int id = 1; id <= b.GetHandicap(); ++id)
-        for (int i = 0; i < o.size; ++i)
-          for (int j = 0; j < o.size; ++j)
-            if (b.GetChain(i, j) == id) stones.push_back(MoveCodeOf(i, j));
-      WriteSgf(o.sgfPrefix + "-" + std::to_string(game + 1) + ".sgf", o, g, stones);
-    }
+    if (!o.sgfPrefix.empty())
+      WriteSgf(o.sgfPrefix + "-" + std::to_string(game + 1) + ".sgf", o, g,
+               HandicapStones(o.size, o.handicap));
     out << "game " << game + 1 << ": black " << (g.blackEngine == 0 ? "A" : "B")
         << ", white " << (g.blackEngine == 0 ? "B" : "A") << ", " << g.moves.size()
         << " moves, result " << g.result;

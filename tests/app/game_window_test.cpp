@@ -112,6 +112,7 @@ TEST(GameWindow, ARecordNamedOnTheCommandLineIsShownAfterTheFirstTick) {
     ASSERT_TRUE(doc.WriteRecord((w.dir.path() + "/GAME.IG1").toStdString(), false));
   }
   Program p(w, (w.dir.path() + "/GAME.IG1").toStdString());
+  const int widthFor19 = p.frame.width();
   p.view.OnTimer(1);  // the first tick loads it
   QApplication::processEvents();
   EXPECT_EQ(p.view.View()->Board().GetSize(), 9);
@@ -124,6 +125,7 @@ TEST(GameWindow, ARecordNamedOnTheCommandLineIsShownAfterTheFirstTick) {
   const display::ViewExtent e = p.view.Extent();
   EXPECT_GE(p.frame.Board().width(), e.width);
   EXPECT_LT(e.width, display::RequiredViewExtent(19, 0, 12).width);
+  EXPECT_LT(p.frame.width(), widthFor19) << "the frame shrank to the 9-line board";
 }
 
 TEST(GameWindow, ClosingWritesSettingsThenPlacementIntoTheSameFile) {

@@ -4,6 +4,11 @@
 // panel with a clock past the limit. Usage: kazaori_screenshots OUTDIR
 #include <QApplication>
 #include <QDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
 #include <QDir>
 #include <QFont>
 #include <array>
@@ -201,6 +206,40 @@ int main(int argc, char** argv) {
     frame.SetView(&view);
     frame.RestorePlacement();
     ok &= Save(frame, out + "/program_start.png");
+
+    // A 13-line game against the computer: the conditions dialog answered
+    // (White 風織), the greeting returned, four moves each.
+    QTimer answer;
+    answer.setInterval(30);
+    QObject::connect(&answer, &QTimer::timeout, [] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr) return;
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        box->accept();
+        return;
+      }
+      if (modal->objectName() == "dialog108") {
+        for (QRadioButton* r : modal->findChildren<QRadioButton*>()) {
+          if (r->text() == QString::fromUtf8("１３路")) r->setChecked(true);
+        }
+        // The second player group is White's: its 風織.
+        int seen = 0;
+        for (QRadioButton* r : modal->findChildren<QRadioButton*>()) {
+          if (r->text() == QString::fromUtf8("風織") && ++seen == 2) r->setChecked(true);
+        }
+      }
+      if (auto* b = modal->findChild<QPushButton*>("button0")) b->click();
+    });
+    answer.start();
+    frame.Action(control::kCmdNewGame)->trigger();
+    const int moves[][2] = {{3, 9}, {9, 3}, {6, 6}, {10, 9}};
+    for (const auto& m : moves) {
+      QTest::mouseClick(&frame.Board(), Qt::LeftButton, {}, QPoint(20 + m[0] * 21 + 10, 20 + m[1] * 21 + 10));
+      view.OnTimer(1);  // the computer answers at the next tick
+      QApplication::processEvents();
+    }
+    answer.stop();
+    ok &= Save(frame, out + "/game13_against_computer.png");
     view.Shutdown();
   }
 #endif

@@ -199,6 +199,34 @@ TEST_F(LinkTest, WhiteMovesCarryBitNine) {
   EXPECT_EQ(gmp::ValueOf(m), 0x200 | 73);
 }
 
+TEST_F(LinkTest, FirstOwnMoveWaitsUntilThePeersQuestionsAreThrough) {
+  // White in a handicap game moves first. GNU Go, as Black, asks its own
+  // questions right after the link's last OK; a move sent at once would
+  // cross them, and both sides would drop their command.
+  link.StartGame(9, 3, kLinkWhite, 1);
+  ASSERT_EQ(gmp::ValueOf(Ask(gmp::kNewGame, 0)), 11);
+  ASSERT_EQ(gmp::ValueOf(Ask(gmp::kAnswer, 2)), 8);
+  ASSERT_EQ(gmp::CommandOf(Ask(gmp::kAnswer, 2)), gmp::kOk);
+  ASSERT_TRUE(link.Send(3, 7));  // the program's first move, at once
+  ExpectNothingSent();
+  now += 100;
+  Packet a = Ask(gmp::kQuery, 7);
+  EXPECT_EQ(gmp::CommandOf(a), gmp::kAnswer);
+  now += 100;
+  EXPECT_EQ(gmp::ValueOf(Ask(gmp::kQuery, 8)), 2) << "two stones";
+  peer.Ok();
+  ExpectNothingSent();
+  now += CModemLink::kSettleMs;
+  Packet m = Reply();
+  EXPECT_EQ(gmp::CommandOf(m), gmp::kMove);
+  EXPECT_EQ(gmp::ValueOf(m), 0x200 | gmp::EncodePosition(9, 3, 7));
+  EXPECT_EQ(link.Conflicts(), 0);
+  // Later moves go at once.
+  Ask(gmp::kMove, 41);
+  ASSERT_TRUE(link.Send(1, 1));
+  EXPECT_EQ(gmp::CommandOf(Reply()), gmp::kMove);
+}
+
 TEST_F(LinkTest, RemoteMovesPassesResignationsAndUndos) {
   StartAsWhite(9, 2, 1);
   struct { int command, value, code; } table[] = {

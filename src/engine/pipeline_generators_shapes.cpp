@@ -1,0 +1,163 @@
+// The shape stages: the scan move (18) and the two pattern libraries, B
+// matched anywhere by type (19) and A answering the last move (21).
+#include "engine/board/board_geometry.h"
+#include "engine/patterns/pattern_library.h"
+#include "engine/pipeline_generators.h"
+
+namespace kz {
+
+// ---- Operation 18. ----
+
+// An own chain with two to four liberties that is pressed by the enemy, not
+// settled, and that the quick tests find in trouble, runs out on the
+// liberty that gives it the most liberties, when the readers say the
+// extended chain holds. Chains are met in the last move's quadrant first.
+int PipelineGenerators::ScanMove() {
+  if (board_ == nullptr) return -1;
+  ColourView view(*board_, colour_);
+  PlaneBoard& b = *board_;
+  const int li = lastMove_ >= 0 ? lastMove_ / 100 : 0;
+  const int lj = lastMove_ >= 0 ? lastMove_ % 100 : 0;
+  const ScanAxis ai = ScanOrder(li, 0, size1_), aj = ScanOrder(lj, 0, size1_);
+  int seen[64];
+  int seenCount = 0;
+  for (int i = ai.from;; i += ai.step) {
+    for (int j = aj.from;; j += aj.step) {
+      const int id = b.GetChain(i, j);
+      bool fresh = id > 0 && b.GetDead(i, j) == 0;
+      for (int k = 0; fresh && k < seenCount; ++k) fresh = seen[k] != id;
+      if (fresh) {
+        if (seenCount < 64) seen[seenCount++] = id;
+        const int libs = b.ChainLiberties(i, j);
+        int enemies[1];
+        bool trouble = libs >= 2 && libs <= 4 &&
+                       EnemyNeighbours(b, i, j, -1, enemies, 1) > 0 &&
+                       !IsGroupSettled(i, j, b);
+        if (trouble) {
+          trouble = libs == 2   ? QuickTwoLibertyTest(b, i, j) == 1
+                    : libs == 3 ? QuickThreeLibertyTest(b, i, j) == 1
+                                : QuickFourLibertyTest(b, i, j) == 1;
+        }
+        if (trouble) {
+          int after = 0;
+          const int save = SavingMove(i, j, &after);
+          if (save >= 0 && after > libs) {
+            const int m = Filtered(save, 1, false);
+            if (m >= 0) return m;
+          }
+        }
+      }
+      if (j == aj.to) break;
+    }
+    if (i == ai.to) break;
+  }
+  return -1;
+}
+
+// ---- Operation 19. ----
+
+bool PipelineGenerators::AcceptPatternB(int move, int type) {
+  const int i = move / 100, j = move % 100;
+  const PlaneBoard& b = *board_;
+  // Eye shape (type 3) is played inside regions; the others are not.
+  if (type != 3 && (b.GetRegion(i, j) != 0 || AreaAt(i, j) != 0)) return false;
+  // The weakest enemy chain next to the point and the point's own room:
+  // a point with a single empty neighbour is played only to fight a short
+  // enemy chain.
+  int weakest = 0;
+  for (const Step& d : kOrthogonal) {
+    const int a = i + d.di, c = j + d.dj;
+    if (!InsideBoard(a, c) || b.GetChain(a, c) >= 0) continue;
+    const int l = b.ChainLiberties(a, c);
+    if (weakest == 0 || l < weakest) weakest = l;
+  }
+  const int empty = EmptyNeighbours(i, j);
+  if (empty == 0) return false;
+  if (empty == 1 && (weakest == 0 || weakest > 2)) return false;
+  if (!KeimaAllows(i, j, 1)) return false;
+  // SafetyCheck plays the trial stone and refuses suicide and ko.
+  return SafetyCheck(b, i, j, 1, type <= 1 ? kSafetyQuickTests : kSafetyPlain);
+}
+
+int PipelineGenerators::PatternBMove(int type) {
+  if (board_ == nullptr) return -1;
+  ColourView view(*board_, colour_);
+  int cursor = -1;
+  for (int m = PatternsB().NextMatch(*board_, 1, type, &cursor); m >= 0;
+       m = PatternsB().NextMatch(*board_, 1, type, &cursor))
+    if (AcceptPatternB(m, type)) return m;
+  return -1;
+}
+
+// ---- Operation 21. ----
+
+bool PipelineGenerators::YoungGame() const {
+  if (size_ == 19) return moveNumber_ <= 36;
+  if (size_ == 13) return moveNumber_ <= 16;
+  return false;
+}
+
+int PipelineGenerators::CornerOf(int i, int j) const {
+  if (size_ != 19 && size_ != 13) return -1;
+  const int lo = size_ == 19 ? 8 : 6;
+  const int hi = size_ == 19 ? 10 : 6;
+  if (i > hi && j < lo) return 0;
+  if (i > hi && j > hi) return 1;
+  if (i < lo && j < lo) return 2;
+  if (i < lo && j > hi) return 3;
+  return -1;
+}
+
+bool PipelineGenerators::AcceptPatternA(int move, int mode) {
+  const int i = move / 100, j = move % 100;
+  const PlaneBoard& b = *board_;
+  if (mode == 1 && !YoungGame()) {
+    const int corner = CornerOf(i, j);
+    if (corner < 0 || cornerMoves_[corner] <= 14) return false;
+  }
+  if (b.GetRegion(i, j) != 0) return false;
+  bool enclosed = true;
+  for (const Step& d : kOrthogonal) {
+    const int a = i + d.di, c = j + d.dj;
+    if (InsideBoard(a, c) && b.GetChain(a, c) == 0 && AreaAt(a, c) == 0)
+      enclosed = false;
+  }
+  if (enclosed || !KeimaAllows(i, j, 1)) return false;
+  PlaneBoard& trial = Work(kTrialBoard);
+  CopyBoard(b, trial, size_);
+  const int r = trial.PlayStone(i, j, 1, 1);
+  if (r != 0 && r != kLargeRegionMove) return false;
+  const int libs = trial.ChainLiberties(i, j);
+  if (libs <= 1) return false;
+  return libs >= 5 || ReadByLiberties(trial, i, j).status == 0;
+}
+
+int PipelineGenerators::PatternAMove(int mode, int, int bestMove, int) {
+  if (lastMove_ < 0 || board_ == nullptr) return -1;
+  const int li = lastMove_ / 100, lj = lastMove_ % 100;
+  if (!InsideBoard(li, lj) || board_->GetChain(li, lj) == 0 ||
+      board_->GetDead(li, lj) == 1)
+    return -1;
+  ColourView view(*board_, colour_);
+  PlaneBoard& b = *board_;
+  if (mode == 2 && bestMove >= 0 && InsideBoard(bestMove / 100, bestMove % 100) &&
+      ChainTouches(lastMove_, bestMove))
+    return -1;
+  if (mode == 1) {
+    // An own chain next to the last move that can be captured comes first
+    // (the atari and capture stages answer it).
+    for (const Step& d : kOrthogonal) {
+      const int a = li + d.di, c = lj + d.dj;
+      if (!InsideBoard(a, c) || b.GetChain(a, c) <= 0) continue;
+      if (b.ChainLiberties(a, c) <= 4 && ReadByLiberties(b, a, c).status == 1)
+        return -1;
+    }
+  }
+  int cursor = -1;
+  for (int m = PatternsA().NextMatch(b, 1, lastMove_, mode, &cursor); m >= 0;
+       m = PatternsA().NextMatch(b, 1, lastMove_, mode, &cursor))
+    if (AcceptPatternA(m, mode)) return m;
+  return -1;
+}
+
+}  // namespace kz

@@ -1,0 +1,500 @@
+// The generators of the early and middle stages (operations 8..25) on small
+// positions. Diagrams: rows from the top (j), columns from the left (i);
+// X Black, O White; a MoveCode is i * 100 + j.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "engine/think_engine.h"
+#include "support/board_diagram.h"
+
+namespace kz {
+namespace {
+
+constexpr int kBlack = 1, kWhite = -1;
+constexpr int kJapanese = 0, kKeima = 1;
+
+// The real engine with the fields a move choice would set, set by hand.
+class GenEngine : public ThinkEngine {
+ public:
+  void Prepare(PlaneBoard& b, int colour, int lastMove, int moveNumber,
+               int rule = kJapanese, int faster = 0, int style = 0) {
+    SetupGame(b, rule, 0, 1, faster, style);
+    moveNumber_ = moveNumber;
+    lastMove_ = lastMove;
+    AnalysePosition(b, colour, 0, 0);
+    for (int i = 0; i < size_; ++i)
+      for (int j = 0; j < size_; ++j)
+        deadSnapshot_[PlaneIndex(i, j)] = b.GetDead(i, j);
+  }
+  void SetHandicap(int h) { handicap_ = h; }
+};
+
+// Every stored plane a generator could disturb, as one string.
+std::string Fingerprint(const PlaneBoard& b) {
+  std::string s;
+  const int n = b.GetSize();
+  for (int i = 0; i < n; ++i)
+    for (int j = 0; j < n; ++j)
+      for (int v : {b.GetChain(i, j), b.GetRegion(i, j), b.GetLink(i, j),
+                    b.GetDead(i, j), b.GetInfluence(i, j),
+                    b.GetBlackInfluence(i, j), b.GetWhiteInfluence(i, j)})
+        s += std::to_string(v) + ",";
+  s += std::to_string(b.GetLastBlackChainId()) + "/" +
+       std::to_string(b.GetLastWhiteChainId());
+  return s;
+}
+
+class Generators : public ::testing::Test {
+ protected:
+  // Runs every generator with both colours and checks that none leaves the
+  // game board changed.
+  void ExpectEveryGeneratorRestoresTheBoard() {
+    const std::string before = Fingerprint(board);
+    const int c = engine.Colour();
+    std::vector<std::pair<std::string, std::function<void()>>> calls = {
+        {"8", [&] { engine.RandomFirstMove(); }},
+        {"9", [&] { engine.AnswerLastMove(); }},
+        {"12", [&] { engine.IsMoveSafe(404, 1); engine.IsMoveSafe(404, -1); }},
+        {"18", [&] { engine.ScanMove(); }},
+        {"20", [&] { engine.ContactReply(); }},
+        {"24", [&] { engine.VitalPointMove(); }},
+        {"25", [&] { engine.OpenAreaMove(); }},
+    };
+    for (int s : {c, -c}) {
+      calls.push_back({"10", [&, s] { engine.AtariCandidate(s, 0); engine.AtariCandidate(s, 1); }});
+      calls.push_back({"11", [&, s] { engine.TwoLibertyCandidate(s, 0); engine.TwoLibertyCandidate(s, 1); }});
+      calls.push_back({"13", [&, s] { engine.DoubleAtariCandidate(s); }});
+      calls.push_back({"15", [&, s] { engine.CaptureCandidateA(s); }});
+      calls.push_back({"16", [&, s] { engine.CaptureCandidateB(s); }});
+      calls.push_back({"17", [&, s] { engine.CaptureCandidateC(s); }});
+      calls.push_back({"22", [&, s] { engine.LocalShapeMove(s); }});
+    }
+    for (int t = 0; t <= 4; ++t)
+      calls.push_back({"19", [&, t] { engine.PatternBMove(t); }});
+    for (int m = 1; m <= 3; ++m)
+      calls.push_back({"21", [&, m] { engine.PatternAMove(m, 0, -1, 0); }});
+    for (auto& [name, call] : calls) {
+      call();
+      EXPECT_EQ(Fingerprint(board), before) << "operation " << name;
+    }
+  }
+
+  PlaneBoard board;
+  GenEngine engine;
+};
+
+// ---- Operation 8: the random first move under Keima-go. ----
+
+TEST_F(Generators, RandomFirstMoveOnlyUnderKeimaGoAndEarly) {
+  test::Place(board, 19, {"."});
+  engine.Prepare(board, kBlack, -1, 0, kJapanese);
+  EXPECT_EQ(engine.RandomFirstMove(), -1);
+  engine.Prepare(board, kBlack, -1, 2, kKeima);
+  EXPECT_EQ(engine.RandomFirstMove(), -1);  // after the second move
+  engine.Prepare(board, kBlack, -1, 0, kKeima);
+  engine.SetHandicap(2);
+  EXPECT_EQ(engine.RandomFirstMove(), -1);  // Black with handicap stones
+  engine.SetHandicap(0);
+  const int m = engine.RandomFirstMove();
+  // Never the centre; else one of the eight points around it.
+  EXPECT_NE(m, 909);
+  if (m >= 0) {
+    EXPECT_LE(std::abs(m / 100 - 9), 1);
+    EXPECT_LE(std::abs(m % 100 - 9), 1);
+  }
+}
+
+TEST_F(Generators, FirstMoveListSkipsOccupiedPoints) {
+  test::Place(board, 19, {"."});
+  board.PlayStone(10, 10, kWhite, 0);
+  engine.Prepare(board, kBlack, -1, 1, kKeima);
+  EXPECT_EQ(engine.FirstMoveFromList(4), 910);
+  EXPECT_EQ(engine.FirstMoveFromList(0), -1);
+  EXPECT_EQ(engine.FirstMoveFromList(1), 908);
+  test::Place(board, 9, {"."});
+  engine.Prepare(board, kBlack, -1, 1, kKeima);
+  EXPECT_EQ(engine.FirstMoveFromList(8), 303);
+  board.PlayStone(3, 3, kWhite, 0);
+  EXPECT_EQ(engine.FirstMoveFromList(8), -1);
+}
+
+// ---- Operation 10: chains in atari. ----
+
+TEST_F(Generators, AtariCandidateSavesOwnCuttingStone) {
+  test::Place(board, 9,
+              {". . . . . . . . .",
+               ". . . O . . . . .",
+               ". . O X O . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 402, 10);
+  const Candidate c = engine.AtariCandidate(kBlack, 0);
+  EXPECT_EQ(c.move, 303);
+  EXPECT_EQ(c.score, 999);  // the stone cuts three White stones apart
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, AtariCandidateCapturesARunningStone) {
+  test::Place(board, 9,
+              {". . . . . . . . .",
+               ". . . X . . . . .",
+               ". . X O X . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 303, 10);
+  // White could run out at (3, 3): Black takes the stone at once.
+  const Candidate c = engine.AtariCandidate(kWhite, 0);
+  EXPECT_EQ(c.move, 303);
+  EXPECT_EQ(c.score, 999);
+}
+
+TEST_F(Generators, AtariCandidateLeavesAChainThatCannotBeSaved) {
+  // The White stone in atari has no way out: it is marked dead and left.
+  test::Place(board, 9,
+              {". X . . . . . . .",
+               "X O X . . . . . .",
+               ". . . . . . . . .",
+               ". X . . . . . . .",
+               ". . . . . . . . ."});
+  board.PlayStone(0, 2, kBlack, 0);
+  board.PlayStone(2, 2, kBlack, 0);
+  engine.Prepare(board, kBlack, 202, 10);
+  EXPECT_EQ(engine.AtariCandidate(kWhite, 0).move, -1);
+  // White, to move, cannot save it either.
+  engine.Prepare(board, kWhite, 202, 10);
+  EXPECT_EQ(engine.AtariCandidate(kWhite, 0).move, -1);
+}
+
+TEST_F(Generators, AtariCandidateFindsNothingWithoutAtari) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . X . . . . . .", ". . . . O . . . ."});
+  engine.Prepare(board, kBlack, 402, 10);
+  EXPECT_EQ(engine.AtariCandidate(kBlack, 0).move, -1);
+  EXPECT_EQ(engine.AtariCandidate(kWhite, 0).move, -1);
+}
+
+// ---- Operations 13 and 14: double ataris. ----
+
+void DoubleAtariShape(PlaneBoard& board, const char* row3 = ". X O . . . . . .") {
+  test::Place(board, 9,
+              {". . . . . . . . .",
+               ". . . X . . . . .",
+               ". . X O . . . . .",
+               row3,
+               ". . . . . . . . ."});
+}
+
+TEST_F(Generators, DoubleAtariFoundForTheEngine) {
+  DoubleAtariShape(board);
+  engine.Prepare(board, kBlack, 203, 10);
+  const Candidate c = engine.DoubleAtariCandidate(kWhite);  // stage 9
+  EXPECT_EQ(c.move, 303);
+  EXPECT_EQ(c.score, 1);
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, OpponentsDoubleAtariPointIsTakenFirst) {
+  DoubleAtariShape(board);
+  engine.Prepare(board, kWhite, 301, 10);
+  EXPECT_EQ(engine.DoubleAtariCandidate(kWhite).move, 303);  // stage 13
+}
+
+TEST_F(Generators, DoubleAtariNeedsTwoChainsWithTwoLiberties) {
+  DoubleAtariShape(board);
+  engine.Prepare(board, kBlack, 203, 10);
+  NormaliseColour(board, kWhite);
+  EXPECT_EQ(engine.IsDoubleAtariPoint(3, 3), 1);
+  EXPECT_EQ(engine.IsDoubleAtariPoint(4, 2), 0);
+  NormaliseColour(board, kWhite);
+  // Without the Black stone at (1, 3) the lower chain has three liberties.
+  DoubleAtariShape(board, ". . O . . . . . .");
+  engine.Prepare(board, kBlack, 203, 10);
+  NormaliseColour(board, kWhite);
+  EXPECT_EQ(engine.IsDoubleAtariPoint(3, 3), 0);
+  NormaliseColour(board, kWhite);
+}
+
+// ---- Operations 11 and 15: chains with two liberties, ladders. ----
+
+// A stone that White can ladder: White at (5, 4), (4, 5), (6, 6).
+void LadderShape(PlaneBoard& board, bool blackStone) {
+  const char* row5 = blackStone ? ". . . . O X . . . ." : ". . . . X O . . . .";
+  test::Place(board, 19,
+              {". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . . . . . . .", ". . . . . . . . . .",
+               blackStone ? ". . . . . O . . . ." : ". . . . . X . . . .",
+               row5,
+               blackStone ? ". . . . . . O . . ." : ". . . . . . X . . ."});
+}
+
+TEST_F(Generators, TwoLibertyCandidateRunsOutBeforeTheLadder) {
+  LadderShape(board, true);
+  engine.Prepare(board, kBlack, 606, 20);
+  const Candidate c = engine.TwoLibertyCandidate(kBlack, 0);
+  EXPECT_TRUE(c.move == 605 || c.move == 506) << c.move;
+  EXPECT_EQ(c.score, 4);  // one stone, plus two: it cuts three White stones
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, TwoLibertyCandidateAttacksTheOpponentsStone) {
+  LadderShape(board, false);
+  engine.Prepare(board, kBlack, 505, 20);
+  const Candidate c = engine.TwoLibertyCandidate(kWhite, 0);
+  EXPECT_TRUE(c.move == 605 || c.move == 506) << c.move;
+}
+
+TEST_F(Generators, LadderCandidateStartsTheLadder) {
+  LadderShape(board, false);
+  engine.Prepare(board, kBlack, 505, 20);
+  const Candidate c = engine.CaptureCandidateA(kWhite);
+  EXPECT_TRUE(c.move == 605 || c.move == 506) << c.move;
+  EXPECT_EQ(c.score, 4);
+}
+
+TEST_F(Generators, LadderBreakerStopsTheLadderCandidate) {
+  // A White stone on the ladder's path: no atari works.
+  test::Place(board, 19,
+              {". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . . X . . . .", ". . . . X O . . . .",
+               ". . . . . . X . . .", ". . . . . . . . O .",
+               ". . . . . . . . . .", ". . . . . . . . . ."});
+  engine.Prepare(board, kBlack, 807, 20);
+  const Candidate c = engine.CaptureCandidateA(kWhite);
+  EXPECT_NE(c.move, 605);
+}
+
+TEST_F(Generators, ChainCandidatesAreQuietOnAQuietBoard) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . X . . . O . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . O . . . X . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 206, 10);
+  for (int s : {kBlack, kWhite}) {
+    EXPECT_EQ(engine.TwoLibertyCandidate(s, 0).move, -1);
+    EXPECT_EQ(engine.DoubleAtariCandidate(s).move, -1);
+    EXPECT_EQ(engine.CaptureCandidateA(s).move, -1);
+    EXPECT_EQ(engine.CaptureCandidateB(s).move, -1);
+    EXPECT_EQ(engine.CaptureCandidateC(s).move, -1);
+  }
+  EXPECT_EQ(engine.AnswerLastMove(), -1);
+  EXPECT_EQ(engine.ContactReply(), -1);
+}
+
+// ---- Operation 12: is a move safe. ----
+
+TEST_F(Generators, MoveSafetyRejectsSuicideAndSelfAtari) {
+  test::Place(board, 9,
+              {". O . . . . . . .",
+               "O . . . . . . . .",
+               ". . . O . . . . .",
+               ". . O . O . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 402, 10);
+  EXPECT_EQ(engine.IsMoveSafe(0, 1), -1);    // suicide in the corner
+  EXPECT_EQ(engine.IsMoveSafe(303, 1), -1);  // one liberty left
+  EXPECT_EQ(engine.IsMoveSafe(606, 1), 606);
+  EXPECT_EQ(engine.IsMoveSafe(303, -1), 303);  // White may fill its own eye
+  EXPECT_EQ(engine.IsMoveSafe(-1, 1), -1);
+}
+
+// ---- Operation 20: the contact reply. ----
+
+TEST_F(Generators, ContactReplyHanesAtTheHeadOfTheLongerChain) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .",
+               ". . X . O O . . .",
+               ". . . . X . . . .",
+               ". . . . X . . . .",
+               ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 404, 12);
+  EXPECT_EQ(engine.ContactReply(), 304);
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, ContactReplyNeedsAChainWithMoreThanFourLiberties) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .",
+               ". . X . O . . . .",
+               ". . . . X . . . .",
+               ". . . . X . . . .",
+               ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 404, 12);
+  EXPECT_EQ(engine.ContactReply(), -1);
+  engine.Prepare(board, kBlack, -1, 12);
+  EXPECT_EQ(engine.ContactReply(), -1);
+}
+
+// ---- Operation 21: pattern library A. ----
+
+void Peep(PlaneBoard& board, int size) {
+  test::Place(board, size, {". . . . . . . .", ". . . . . . . .", ". . . . . . . .",
+                            ". . . . X . . .", ". . . O . . . .", ". . . . X . . .",
+                            ". . . . . . . ."});
+}
+
+TEST_F(Generators, PatternAConnectsAgainstAPeep) {
+  Peep(board, 9);
+  engine.Prepare(board, kBlack, 304, 20);
+  EXPECT_EQ(engine.PatternAMove(2, 0, -1, 0), 404);
+  EXPECT_EQ(engine.PatternAMove(3, 0, -1, 0), 404);
+  // Mode 1 is for young games only; a 9-line game is never young.
+  EXPECT_EQ(engine.PatternAMove(1, 0, -1, 0), -1);
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, PatternAModeOneInAYoungGameOrABusyCorner) {
+  Peep(board, 19);
+  engine.Prepare(board, kBlack, 304, 36);
+  EXPECT_EQ(engine.PatternAMove(1, 0, -1, 0), 404);
+  engine.Prepare(board, kBlack, 304, 37);
+  EXPECT_EQ(engine.PatternAMove(1, 0, -1, 0), -1);
+  engine.SetCornerMoves(0, 0, 15, 0);  // the upper-left corner is busy
+  EXPECT_EQ(engine.PatternAMove(1, 0, -1, 0), 404);
+  engine.SetCornerMoves(15, 15, 14, 15);
+  EXPECT_EQ(engine.PatternAMove(1, 0, -1, 0), -1);
+}
+
+TEST_F(Generators, PatternAModeTwoStandsBackWhenTheBestTouchesTheLastMove) {
+  Peep(board, 9);
+  engine.Prepare(board, kBlack, 304, 20);
+  EXPECT_EQ(engine.PatternAMove(2, 5, 204, 0), -1);
+  EXPECT_EQ(engine.PatternAMove(2, 5, 707, 0), 404);
+}
+
+TEST_F(Generators, PatternANeedsALastMoveThatIsNotDead) {
+  Peep(board, 9);
+  engine.Prepare(board, kBlack, -1, 20);
+  EXPECT_EQ(engine.PatternAMove(3, 0, -1, 0), -1);
+  engine.Prepare(board, kBlack, 304, 20);
+  board.SetDead(3, 4, 1);
+  EXPECT_EQ(engine.PatternAMove(3, 0, -1, 0), -1);
+}
+
+// ---- Operation 19: pattern library B. ----
+
+TEST_F(Generators, PatternBMendsADiagonalCut) {
+  // Type 0: White holds one cutting point of Black's diagonal; Black
+  // connects at the other.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . X . . . . .", ". . . O X . . . .", ". . . . . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 304, 10);
+  EXPECT_EQ(engine.PatternBMove(0), 403);
+  EXPECT_EQ(engine.PatternBMove(3), -1);
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, PatternBFindsNothingOnAnEmptyBoard) {
+  test::Place(board, 9, {"."});
+  engine.Prepare(board, kBlack, -1, 0);
+  for (int t = 0; t <= 4; ++t) EXPECT_EQ(engine.PatternBMove(t), -1) << t;
+}
+
+// ---- Operation 22/23: the cut of a diagonal around an enemy stone. ----
+
+TEST_F(Generators, LocalShapeMendsOwnCutAndCutsTheOpponent) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . X O . . . .", ". . . O X . . . .", ". . . . . . . . .",
+               ". . . . . . . . ."});
+  // A crosscut: every empty point next to two stones of one side.
+  engine.Prepare(board, kBlack, 403, 10);
+  const int own = engine.LocalShapeMove(kBlack);
+  const int theirs = engine.LocalShapeMove(kWhite);
+  EXPECT_EQ(own, -1);  // the crosscut has no empty cutting point
+  EXPECT_EQ(theirs, -1);
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . X . . . . .", ". . . O X . . . .", ". . . . . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 304, 10);
+  EXPECT_EQ(engine.LocalShapeMove(kBlack), 403);
+  NormaliseColour(board, kBlack);
+  EXPECT_EQ(engine.LocalShapeTest(4, 3), 1);
+  EXPECT_EQ(engine.LocalShapeTest(5, 5), 0);
+}
+
+// ---- Operation 24: the vital point. ----
+
+TEST_F(Generators, VitalPointOfAStraightThreeOnTheEdge) {
+  test::Place(board, 9,
+              {". . . O . . . . .",
+               "O O O O . . . . .",
+               ". . . . . . . . .",
+               "X X X X X . . . .",
+               ". . . . . X . . ."});
+  engine.Prepare(board, kBlack, 301, 20);
+  EXPECT_EQ(engine.VitalPointMove(), 100);
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+// ---- Operation 25: the open-area jump. ----
+
+TEST_F(Generators, OpenAreaJumpsOutOfAWeakGroup) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . O . . . . . .",
+               ". O X O . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 303, 10);
+  EXPECT_EQ(engine.OpenAreaMove(), 205);
+  test::Place(board, 9, {"."});
+  engine.Prepare(board, kBlack, -1, 0);
+  EXPECT_EQ(engine.OpenAreaMove(), -1);
+}
+
+// ---- Keima-go: no generator answers a point the rule forbids. ----
+
+TEST_F(Generators, UnderKeimaGoNoGeneratorAnswersAForbiddenPoint) {
+  const char* positions[][9] = {
+      {". . . . . . . . .", ". . . O . . . . .", ". . O X O . . . .",
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . X . . . .",
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."},
+      {". . . . . . . . .", ". . . X . . . . .", ". . X O . . . . .",
+       ". X O . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."},
+      {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+       ". . . . X . . . .", ". . . O . . . . .", ". . . . X . . . .",
+       ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."},
+  };
+  for (const auto& rows : positions) {
+    test::Place(board, 9,
+                {rows[0], rows[1], rows[2], rows[3], rows[4], rows[5], rows[6],
+                 rows[7], rows[8]});
+    engine.Prepare(board, kBlack, 304, 20, kKeima);
+    auto allowed = [&](int m) {
+      return m < 0 || board.IsKeimaViolation(m / 100, m % 100, kBlack) == 0;
+    };
+    for (int s : {kBlack, kWhite}) {
+      EXPECT_TRUE(allowed(engine.AtariCandidate(s, 0).move));
+      EXPECT_TRUE(allowed(engine.AtariCandidate(s, 1).move));
+      EXPECT_TRUE(allowed(engine.TwoLibertyCandidate(s, 0).move));
+      EXPECT_TRUE(allowed(engine.TwoLibertyCandidate(s, 1).move));
+      EXPECT_TRUE(allowed(engine.DoubleAtariCandidate(s).move));
+      EXPECT_TRUE(allowed(engine.CaptureCandidateA(s).move));
+      EXPECT_TRUE(allowed(engine.CaptureCandidateB(s).move));
+      EXPECT_TRUE(allowed(engine.CaptureCandidateC(s).move));
+      EXPECT_TRUE(allowed(engine.LocalShapeMove(s)));
+    }
+    EXPECT_TRUE(allowed(engine.AnswerLastMove()));
+    EXPECT_TRUE(allowed(engine.ScanMove()));
+    EXPECT_TRUE(allowed(engine.ContactReply()));
+    EXPECT_TRUE(allowed(engine.VitalPointMove()));
+    EXPECT_TRUE(allowed(engine.OpenAreaMove()));
+    for (int t = 0; t <= 4; ++t) EXPECT_TRUE(allowed(engine.PatternBMove(t)));
+    for (int m = 1; m <= 3; ++m)
+      EXPECT_TRUE(allowed(engine.PatternAMove(m, 0, -1, 0)));
+    for (int p = 0; p < 81; ++p) {
+      const int move = MoveCodeOf(p / 9, p % 9);
+      EXPECT_TRUE(allowed(engine.IsMoveSafe(move, 1)));
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kz
