@@ -50,7 +50,7 @@ std::vector<int> Snapshot(const PlaneBoard& b) {
   return s;
 }
 
-class Generators : public ::testing::Test {
+class LateGenerators : public ::testing::Test {
  protected:
   // rule 0 Japanese / 1 Keima-go; style 0 solid / 1 bold.
   void Setup(int colour, int lastMove, int phase, int rule = 0, int style = 0,
@@ -67,7 +67,7 @@ class Generators : public ::testing::Test {
 
 // ------------------------------------------------------ 29 open area ----
 
-TEST_F(Generators, OpenAreaOnAnEmptyBoardIsTheFirstThirdLinePoint) {
+TEST_F(LateGenerators, OpenAreaOnAnEmptyBoardIsTheFirstThirdLinePoint) {
   board.Reset(19, 0);
   Setup(1, -1, 1);
   EXPECT_EQ(engine.PlayOpenAreaPoint(), 202);
@@ -76,7 +76,7 @@ TEST_F(Generators, OpenAreaOnAnEmptyBoardIsTheFirstThirdLinePoint) {
   EXPECT_EQ(engine.PlayOpenAreaPoint(), 202);
 }
 
-TEST_F(Generators, OpenAreaSkipsBlocksAnyStoneReaches) {
+TEST_F(LateGenerators, OpenAreaSkipsBlocksAnyStoneReaches) {
   // A stone at (3, 3) reaches every block in the top-left corner area;
   // the next open third-line block along the first row is (2, 8).
   board.Reset(19, 0);
@@ -85,7 +85,7 @@ TEST_F(Generators, OpenAreaSkipsBlocksAnyStoneReaches) {
   EXPECT_EQ(engine.PlayOpenAreaPoint(), 208);
 }
 
-TEST_F(Generators, OpenAreaOnNineLinesStaysInsideTheThirdLines) {
+TEST_F(LateGenerators, OpenAreaOnNineLinesStaysInsideTheThirdLines) {
   // One stone in the middle reaches every block centred on lines 3..7;
   // the empty first and second lines are never considered.
   board.Reset(9, 0);
@@ -94,7 +94,7 @@ TEST_F(Generators, OpenAreaOnNineLinesStaysInsideTheThirdLines) {
   EXPECT_EQ(engine.PlayOpenAreaPoint(), -1);
 }
 
-TEST_F(Generators, OpenAreaUnderKeimaGoNeedsAKnightsMoveFromOwnStone) {
+TEST_F(LateGenerators, OpenAreaUnderKeimaGoNeedsAKnightsMoveFromOwnStone) {
   board.Reset(19, 0);
   Setup(1, -1, 1, 1);
   // No own stone yet: every point breaks the rule.
@@ -103,7 +103,7 @@ TEST_F(Generators, OpenAreaUnderKeimaGoNeedsAKnightsMoveFromOwnStone) {
 
 // ------------------------------------------------- 30 side approach ----
 
-class SideApproach : public Generators {
+class SideApproach : public LateGenerators {
  protected:
   // White's lone stone at (r, c) is the last move; Black answers. A far
   // Black stone keeps the empty board from being one White region.
@@ -167,7 +167,7 @@ TEST_F(SideApproach, WorksForWhiteAnsweringBlack) {
 
 // ---------------------------------------------------- 35 reserved moves --
 
-TEST_F(Generators, ReservedMovesStopAtTheFirstEmptySlot) {
+TEST_F(LateGenerators, ReservedMovesStopAtTheFirstEmptySlot) {
   board.Reset(9, 0);
   test::Place(board, 9, {". . . . . . . . .", ". X . . . . . O ."});
   Setup(1, 101, 2);
@@ -178,7 +178,7 @@ TEST_F(Generators, ReservedMovesStopAtTheFirstEmptySlot) {
   EXPECT_EQ(engine.PlayReservedMove(), 505);
 }
 
-TEST_F(Generators, ReservedMoveSkipsOccupiedForbiddenAndOtherNegativeEntries) {
+TEST_F(LateGenerators, ReservedMoveSkipsOccupiedForbiddenAndOtherNegativeEntries) {
   test::Place(board, 9, {". . . . . . . . .", ". X . . . . . O ."});
   Setup(1, 101, 2, 1);  // Keima-go
   engine.SetReserved(0, -5);   // not a point: skipped, not the end
@@ -188,7 +188,7 @@ TEST_F(Generators, ReservedMoveSkipsOccupiedForbiddenAndOtherNegativeEntries) {
   EXPECT_EQ(engine.PlayReservedMove(), 302);
 }
 
-TEST_F(Generators, ReservedMoveRefusesSuicide) {
+TEST_F(LateGenerators, ReservedMoveRefusesSuicide) {
   test::Place(board, 9, {". O . . . . . . .", "O . O . . . . . .",
                          ". O . . . . X . ."});
   Setup(1, 101, 2);
@@ -199,7 +199,7 @@ TEST_F(Generators, ReservedMoveRefusesSuicide) {
 
 // ------------------------------------------------------ 31 least swing --
 
-TEST_F(Generators, MinSwingStaysOffTheEdgeLines) {
+TEST_F(LateGenerators, MinSwingStaysOffTheEdgeLines) {
   board.Reset(19, 0);
   board.PlayStone(3, 3, 1, 0);
   board.PlayStone(15, 15, -1, 0);
@@ -219,7 +219,7 @@ TEST_F(Generators, MinSwingStaysOffTheEdgeLines) {
   }
 }
 
-TEST_F(Generators, MinSwingOnNineLinesUsesTheSecondLineButNeverTheFirst) {
+TEST_F(LateGenerators, MinSwingOnNineLinesUsesTheSecondLineButNeverTheFirst) {
   test::Place(board, 9,
               {". . . . . . . . .", ". . . . . . . . .", ". . X . . . O . .",
                ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
@@ -242,7 +242,7 @@ TEST_F(Generators, MinSwingOnNineLinesUsesTheSecondLineButNeverTheFirst) {
 
 // ------------------------------------------------ 26 jump from a weak group --
 
-TEST_F(Generators, JumpFromWeakGroupNeverAnswersInTheMiddleGame) {
+TEST_F(LateGenerators, JumpFromWeakGroupNeverAnswersInTheMiddleGame) {
   test::Place(board, 9,
               {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
                ". . O . . . . . .", ". O X X X O . . .", ". . O . O . . . .",
@@ -251,7 +251,7 @@ TEST_F(Generators, JumpFromWeakGroupNeverAnswersInTheMiddleGame) {
   EXPECT_EQ(engine.PlayJumpFromWeakGroup(1), -1);
 }
 
-TEST_F(Generators, JumpFromWeakGroupJumpsToTheOpenSide) {
+TEST_F(LateGenerators, JumpFromWeakGroupJumpsToTheOpenSide) {
   // Black's three stones are pressed from above, below and the left; the
   // one-point jump to the right is the way out.
   test::Place(board, 13,
@@ -286,13 +286,13 @@ void TwoLibertyPosition(PlaneBoard& b) {
                ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
 }
 
-TEST_F(Generators, ExtendTwoLibertyChainNeedsALastMove) {
+TEST_F(LateGenerators, ExtendTwoLibertyChainNeedsALastMove) {
   TwoLibertyPosition(board);
   Setup(1, -1, 2);
   EXPECT_LT(engine.ExtendTwoLibertyChain(1).move, 0);
 }
 
-TEST_F(Generators, ExtendTwoLibertyChainExtendsTheChainScoredByItsSize) {
+TEST_F(LateGenerators, ExtendTwoLibertyChainExtendsTheChainScoredByItsSize) {
   TwoLibertyPosition(board);
   Setup(1, 402, 2);
   const auto before = Snapshot(board);
@@ -305,7 +305,7 @@ TEST_F(Generators, ExtendTwoLibertyChainExtendsTheChainScoredByItsSize) {
   EXPECT_EQ(Snapshot(board), before);
 }
 
-TEST_F(Generators, ExtendTwoLibertyChainForTheOpponentIsWhereToStopIt) {
+TEST_F(LateGenerators, ExtendTwoLibertyChainForTheOpponentIsWhereToStopIt) {
   // White to move: Black's extension point is White's key point.
   TwoLibertyPosition(board);
   Setup(-1, 402, 2);
@@ -316,7 +316,7 @@ TEST_F(Generators, ExtendTwoLibertyChainForTheOpponentIsWhereToStopIt) {
 
 // ---------------------------------------------- 39 shared liberty --
 
-TEST_F(Generators, GuardSharedLibertyTakesThePointTheEnemyWouldSqueeze) {
+TEST_F(LateGenerators, GuardSharedLibertyTakesThePointTheEnemyWouldSqueeze) {
   // Black (2, 3) has two liberties, Black (4, 3)-(4, 4) three; they share
   // (3, 3), where a White stone would join its wall and squeeze both.
   test::Place(board, 9,
@@ -335,7 +335,7 @@ TEST_F(Generators, GuardSharedLibertyTakesThePointTheEnemyWouldSqueeze) {
 
 // ----------------------------------------- 47..49 weak enemy neighbours --
 
-TEST_F(Generators, CaptureToRescueTakesTheStoneInAtari) {
+TEST_F(LateGenerators, CaptureToRescueTakesTheStoneInAtari) {
   // White (2, 1) is in atari next to Black (1, 1), which has two
   // liberties: capturing at (2, 2) saves it.
   test::Place(board, 9, {". . X . . . . . .", "O X O X . . . . .",
@@ -346,7 +346,7 @@ TEST_F(Generators, CaptureToRescueTakesTheStoneInAtari) {
   EXPECT_EQ(engine.CaptureToRescue(), -1);
 }
 
-TEST_F(Generators, AttackTwoLibertyNeighbourStartsTheLadder) {
+TEST_F(LateGenerators, AttackTwoLibertyNeighbourStartsTheLadder) {
   // White (5, 5) has two liberties and runs into a ladder.
   test::Place(board, 19,
               {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
@@ -370,7 +370,7 @@ TEST_F(Generators, AttackTwoLibertyNeighbourStartsTheLadder) {
 
 // ------------------------------------------------------- 28, 34 cuts --
 
-TEST_F(Generators, DefendCuttingPointMendsAGenuineCut) {
+TEST_F(LateGenerators, DefendCuttingPointMendsAGenuineCut) {
   // White (4, 4)-(5, 4) peeps; a White stone at (3, 3) would join
   // (2, 3) and cut Black's two stones apart.
   test::Place(board, 9,
@@ -388,7 +388,7 @@ TEST_F(Generators, DefendCuttingPointMendsAGenuineCut) {
   EXPECT_EQ(engine.DefendCuttingPoint(), -1);
 }
 
-TEST_F(Generators, CutDiagonalEnemyCutsAcrossTheDiagonal) {
+TEST_F(LateGenerators, CutDiagonalEnemyCutsAcrossTheDiagonal) {
   // White (4, 3) and (3, 4) hang together diagonally; Black holds (4, 4)
   // and cuts at (3, 3).
   test::Place(board, 9,
@@ -431,7 +431,7 @@ void PlaceTurned(PlaneBoard& b, std::initializer_list<RelStone> stones,
   b.SpreadInfluence();
 }
 
-TEST_F(Generators, ShapeSetAKnowsItsThreeShapesInEveryOrientation) {
+TEST_F(LateGenerators, ShapeSetAKnowsItsThreeShapesInEveryOrientation) {
   const std::initializer_list<RelStone> haneAtTheHead = {
       {0, 1, 'O'}, {0, 2, 'O'}, {-1, 1, 'X'}, {-1, 2, 'X'}};
   const std::initializer_list<RelStone> pinched = {
@@ -452,7 +452,7 @@ TEST_F(Generators, ShapeSetAKnowsItsThreeShapesInEveryOrientation) {
   }
 }
 
-TEST_F(Generators, ShapeSetBKnowsItsTwoShapesInEveryOrientation) {
+TEST_F(LateGenerators, ShapeSetBKnowsItsTwoShapesInEveryOrientation) {
   const std::initializer_list<RelStone> jumpOut = {{2, 0, 'X'}, {2, 1, 'O'}};
   const std::initializer_list<RelStone> peep = {
       {0, 1, 'X'}, {1, 0, 'X'}, {1, 1, 'O'}};
@@ -475,7 +475,7 @@ TEST_F(Generators, ShapeSetBKnowsItsTwoShapesInEveryOrientation) {
   EXPECT_EQ(engine.MatchShapeB(4, 4), 0);
 }
 
-TEST_F(Generators, ShapePointPlaysTheHaneAtTheHeadOfTwoStones) {
+TEST_F(LateGenerators, ShapePointPlaysTheHaneAtTheHeadOfTwoStones) {
   test::Place(board, 9,
               {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
                ". . . . . . . . .", ". . . X O . . . .", ". . . X O . . . .",
@@ -488,7 +488,7 @@ TEST_F(Generators, ShapePointPlaysTheHaneAtTheHeadOfTwoStones) {
   EXPECT_EQ(Snapshot(board), before);
 }
 
-TEST_F(Generators, ShapePointKeepsTheKeimaRuleExceptForTheFirstStones) {
+TEST_F(LateGenerators, ShapePointKeepsTheKeimaRuleExceptForTheFirstStones) {
   // Black (4, 4) is pinched between White (3, 4) and (5, 4): the
   // extensions (4, 3) and (4, 5) are no knight's move from a Black stone.
   test::Place(board, 9,
@@ -518,7 +518,7 @@ TEST_F(Generators, ShapePointKeepsTheKeimaRuleExceptForTheFirstStones) {
   EXPECT_EQ(engine.PlayShapePoint(), japanese);
 }
 
-TEST_F(Generators, HaneShapeHanesAtTheContact) {
+TEST_F(LateGenerators, HaneShapeHanesAtTheContact) {
   test::Place(board, 9,
               {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
                ". . . . . . . . .", ". . . X O . . . .", ". . . . . . . . .",
@@ -546,7 +546,7 @@ void TwoGroupsToLink(PlaneBoard& b) {
                ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . O"});
 }
 
-TEST_F(Generators, LinkWeakGroupsLinksTwoWeakStones) {
+TEST_F(LateGenerators, LinkWeakGroupsLinksTwoWeakStones) {
   TwoGroupsToLink(board);
   Setup(1, 808, 2);
   ASSERT_EQ(board.GetBlackInfluence(4, 4), 7);
@@ -559,7 +559,7 @@ TEST_F(Generators, LinkWeakGroupsLinksTwoWeakStones) {
   EXPECT_EQ(engine.LinkWeakGroups(1), -1);
 }
 
-TEST_F(Generators, LinkWeakGroupsForTheOpponentNeedsTheMoversInfluence) {
+TEST_F(LateGenerators, LinkWeakGroupsForTheOpponentNeedsTheMoversInfluence) {
   // White to move, Black's link asked for: White has no influence there
   // outside the opening, so the point is nobody's business of White's.
   TwoGroupsToLink(board);
@@ -581,7 +581,7 @@ void StraightThree(PlaneBoard& b) {
                ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
 }
 
-TEST_F(Generators, EyeVitalPointIsTheMiddleOfAStraightThree) {
+TEST_F(LateGenerators, EyeVitalPointIsTheMiddleOfAStraightThree) {
   StraightThree(board);
   Setup(1, 402, 2);
   const auto before = Snapshot(board);
@@ -592,7 +592,7 @@ TEST_F(Generators, EyeVitalPointIsTheMiddleOfAStraightThree) {
   EXPECT_EQ(engine.PlayEyeVitalPoint(-1), -1);
 }
 
-TEST_F(Generators, EyeVitalPointOfTheOpponentIsThePlacementThatKills) {
+TEST_F(LateGenerators, EyeVitalPointOfTheOpponentIsThePlacementThatKills) {
   StraightThree(board);
   Setup(-1, 100 + 1, 2);
   const auto before = Snapshot(board);
@@ -600,7 +600,7 @@ TEST_F(Generators, EyeVitalPointOfTheOpponentIsThePlacementThatKills) {
   EXPECT_EQ(Snapshot(board), before);
 }
 
-TEST_F(Generators, EyeShapeMoveClosesAnEyeOnTheEdge) {
+TEST_F(LateGenerators, EyeShapeMoveClosesAnEyeOnTheEdge) {
   // Black (0, 1) and (0, 3): a stone at (1, 2) walls in (0, 2).
   test::Place(board, 9,
               {". . . . . . . . .", "X . . . . . . . .", ". . . . . . . . .",
@@ -624,7 +624,7 @@ void OneEyeGroup(PlaneBoard& b) {
                ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
 }
 
-TEST_F(Generators, MakeOrDenyEyesFindsTheSecondEye) {
+TEST_F(LateGenerators, MakeOrDenyEyesFindsTheSecondEye) {
   OneEyeGroup(board);
   Setup(1, 402, 2);
   const auto before = Snapshot(board);
@@ -635,7 +635,7 @@ TEST_F(Generators, MakeOrDenyEyesFindsTheSecondEye) {
   EXPECT_EQ(engine.MakeOrDenyEyes(1), 102);
 }
 
-TEST_F(Generators, MakeOrDenyEyesWaitsForAMoveOfAUserOpponent) {
+TEST_F(LateGenerators, MakeOrDenyEyesWaitsForAMoveOfAUserOpponent) {
   OneEyeGroup(board);
   Setup(1, -1, 2);
   engine.SetPlayers(1, 0);  // White, the opponent, is the user
@@ -646,7 +646,7 @@ TEST_F(Generators, MakeOrDenyEyesWaitsForAMoveOfAUserOpponent) {
 
 // ------------------------------------------------------- endgame --
 
-TEST_F(Generators, EndgameBoundaryPushesAgainstTheEnemyFirst) {
+TEST_F(LateGenerators, EndgameBoundaryPushesAgainstTheEnemyFirst) {
   // Both sides have large areas; the two columns between are open, with
   // a White stone at (4, 4) already in them.
   test::Place(board, 9,
@@ -660,7 +660,7 @@ TEST_F(Generators, EndgameBoundaryPushesAgainstTheEnemyFirst) {
   EXPECT_EQ(Snapshot(board), before);
 }
 
-TEST_F(Generators, AnyReasonablePointExtendsAStrongChain) {
+TEST_F(LateGenerators, AnyReasonablePointExtendsAStrongChain) {
   test::Place(board, 9,
               {". . . . . . . . .", ". O . . . . . . .", ". . . . . . . . .",
                ". . . . . . . . .", ". . . . X . . . .", ". . . . X . . . .",
@@ -743,7 +743,7 @@ std::vector<Answer> AskEveryGenerator(TestEngine& e, int colour) {
   return out;
 }
 
-TEST_F(Generators, EveryGeneratorLeavesTheBoardAndAnswersPlayablePoints) {
+TEST_F(LateGenerators, EveryGeneratorLeavesTheBoardAndAnswersPlayablePoints) {
   struct Case {
     int size, moves, rule, style, faster, phase;
   };
@@ -772,7 +772,9 @@ TEST_F(Generators, EveryGeneratorLeavesTheBoardAndAnswersPlayablePoints) {
         ASSERT_TRUE(board.OnBoard(i, j));
         EXPECT_EQ(board.GetChain(i, j), 0);
         EXPECT_FALSE(board.IsSuicide(i, j, colour));
-        if (k.rule == 1) EXPECT_EQ(board.IsKeimaViolation(i, j, colour), 0);
+        if (k.rule == 1) {
+          EXPECT_EQ(board.IsKeimaViolation(i, j, colour), 0);
+        }
       }
     }
   }
