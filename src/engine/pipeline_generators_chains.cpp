@@ -244,8 +244,10 @@ Candidate PipelineGenerators::CaptureCandidateA(int colour) {
       int after = 0;
       const int save = SavingMove(i, j, &after);
       // Either side's move matters only when the chain's owner, moving
-      // first, could run out.
+      // first, could run out; a lone stone that cuts nothing is not worth
+      // running out with.
       if (save < 0 || after < 3) continue;
+      if (mover == 1 && size < 2 && !IsCuttingChain(i, j)) continue;
       Offer(best, score, Filtered(mover == -1 ? attack : save, mover, false), size);
     }
   return best;
@@ -306,6 +308,8 @@ Candidate PipelineGenerators::CaptureCandidateC(int colour) {
       const int size = b.ChainSize(i, j);
       const int score = size < kUrgent ? size + 1 : size;
       if (libs == 4) {
+        // A lone stone with four liberties is left to the shape stages.
+        if (size < 2) continue;
         const ReadResult r = ReadFourLiberties(b, i, j);
         if (r.status != 1 || !QuickFourLibertyTest(b, i, j)) continue;
         int after = 0;

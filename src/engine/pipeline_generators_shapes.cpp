@@ -104,6 +104,8 @@ bool PipelineGenerators::AcceptPatternB(int move, int type) {
   if (deadOwn > 0 && liveOwn == 0) return false;
   // Edge and shape moves in the opening only in contact fights: an enemy
   // stone next to the point, or an own chain beside it short of liberties.
+  // Edge shape before the endgame only in contact with the enemy.
+  if (type == 2 && gamePhase_ < 3 && weakest == 0) return false;
   if ((type == 2 || type == 4) && gamePhase_ <= 1) {
     bool fight = weakest != 0;
     for (const Step& d : kOrthogonal) {

@@ -253,6 +253,21 @@ TEST_F(Generators, LadderCandidateStartsTheLadder) {
   EXPECT_EQ(c.score, 4);
 }
 
+TEST_F(Generators, LadderCandidateDoesNotRunOutWithALoneStoneThatCutsNothing) {
+  // Black's stone touches one White chain only: White may still ladder it,
+  // but Black does not run out with it.
+  test::Place(board, 19,
+              {". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . O O . . . .", ". . . . O X . . . .",
+               ". . . . . . O . . .", ". . . . . . . . . ."});
+  engine.Prepare(board, kBlack, 606, 20);
+  EXPECT_EQ(engine.CaptureCandidateA(kBlack).move, -1);
+  engine.Prepare(board, kWhite, 606, 20);
+  const int m = engine.CaptureCandidateA(kBlack).move;
+  EXPECT_TRUE(m == 605 || m == 506) << m;
+}
+
 TEST_F(Generators, LadderBreakerStopsTheLadderCandidate) {
   // A White stone on the ladder's path: no atari works.
   test::Place(board, 19,
