@@ -17,6 +17,10 @@
 #include "display/board_painter.h"
 #include "display/status_panel.h"
 #include "engine/board/plane_board.h"
+#ifdef KAZAORI_GAME_VIEW
+#include "app/game_view_port.h"
+#include "app/qt_host.h"
+#endif
 
 namespace {
 
@@ -95,6 +99,30 @@ void BM_OpenPaintClose(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenPaintClose)->Unit(benchmark::kMillisecond)->Repetitions(5)
     ->ReportAggregatesOnly(true);
+
+#ifdef KAZAORI_GAME_VIEW
+// The same with the game's own view: settings read, the engine made, the
+// first paint, the shut-down (settings, autosave removed, placement).
+void BM_OpenPaintCloseProgram(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString ini = dir.path() + "/kazaori.ini";
+  setenv("KAZAORI_INI", ini.toUtf8().constData(), 1);
+  for (auto _ : state) {
+    platform::ProfileFile profile(ini.toStdString());
+    const app::BitmapStore bitmaps;
+    app::CMainFrame frame(profile, bitmaps);
+    app::QtHost host(frame, frame.Board());
+    app::GameViewPort view(host, "");
+    frame.SetView(&view);
+    frame.RestorePlacement();
+    frame.repaint();
+    QApplication::processEvents();
+    frame.close();
+  }
+}
+BENCHMARK(BM_OpenPaintCloseProgram)->Unit(benchmark::kMillisecond)->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+#endif
 
 }  // namespace
 

@@ -147,6 +147,7 @@ void CMainFrame::FillRecentFiles() {
   recentActions_.clear();
   const std::array<std::string, 4> files =
       view_ != nullptr ? view_->RecentFiles() : std::array<std::string, 4>{};
+  shownRecent_ = files;
   QList<QAction*> entries;
   for (int k = 0; k < 4; ++k) {
     if (files[k].empty()) continue;
@@ -217,6 +218,8 @@ void CMainFrame::UpdateCommandStates() {
     if (it.value()->isCheckable()) it.value()->setChecked(ui.checked);
   }
   UpdateTitle();
+  // A record read at the first tick enters the list without a command.
+  if (view_->RecentFiles() != shownRecent_) FillRecentFiles();
   if (view_->TakeSizeChanged()) {
     ApplyViewSize();
     FitToView();

@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QToolBar>
+#include <array>
 #include <functional>
+#include <string>
 
 #include "app/board_widget.h"
 #include "app/cont_frame_wnd.h"
@@ -66,6 +68,7 @@ class CMainFrame final : public CContFrameWnd {
   QMenu* fileMenu_ = nullptr;
   QAction* recentAnchor_ = nullptr;
   QList<QAction*> recentActions_;
+  std::array<std::string, 4> shownRecent_;
   QMultiHash<int, QAction*> actions_;
   std::function<void()> about_;
   std::function<void()> help_;

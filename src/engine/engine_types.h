@@ -59,7 +59,8 @@ enum WorkBoard : int {
   kTrialBoard = 1,        // work board 2: single trial moves, SafetyCheck,
                           // the trials of the position analysis
   kAnalysisBoard = 2,     // work board 3: the position analysis' filled board
-  kAtariBoard = 3,        // work board 4: ReadAtari's rescue replays
+  kAtariBoard = 3,        // work board 4: ReadAtari's rescue replays, the
+                          // rescue search's capture trials, CanAtariSafely
   kTwoLibertyBoard = 4,   // work board 5: ReadTwoLiberties' test stones
   kThreeLibertyBoard = 5, // work board 6: ReadThreeLiberties' test stones
   kFourLibertyBoard = 6,  // work board 7: ReadFourLiberties' test stones

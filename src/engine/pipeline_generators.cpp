@@ -409,6 +409,18 @@ int PipelineGenerators::RegionVitalPoint() {
 
 // ---- Operation 25. ----
 
+bool PipelineGenerators::Pressed(int i, int j) const {
+  // An enemy stone within two points (Manhattan distance) of the stone.
+  for (int a = i - 2; a <= i + 2; ++a)
+    for (int c = j - 2; c <= j + 2; ++c) {
+      const int dist = (a > i ? a - i : i - a) + (c > j ? c - j : j - c);
+      if (dist <= 2 && InsideBoard(a, c) && board_->GetChain(a, c) < 0 &&
+          board_->GetDead(a, c) == 0)
+        return true;
+    }
+  return false;
+}
+
 int PipelineGenerators::OpenAreaMove() {
   if (board_ == nullptr || size_ < 5) return -1;
   ColourView view(*board_, colour_);
@@ -425,17 +437,18 @@ int PipelineGenerators::OpenAreaMove() {
       for (int a = i - 1; open && a <= i + 1; ++a)
         for (int c = j - 1; open && c <= j + 1; ++c)
           if (b.GetChain(a, c) != 0) open = false;
+      // Nothing of the enemy's within two points of the new stone.
+      if (open && Pressed(i, j)) open = false;
       if (open) {
-        // A one-point jump out of an unsettled own group: an own stone two
-        // points away on a line with the point between empty, and no enemy
-        // stone beyond the point that would block the way.
+        // A one-point jump out of an own group that the enemy presses: an
+        // own stone two points away on a line with the point between empty,
+        // an enemy stone next to or near that stone, and the group not
+        // settled.
         for (const Step& d : kOrthogonal) {
           const int si = i - 2 * d.di, sj = j - 2 * d.dj;
           if (!InsideBoard(si, sj) || b.GetChain(si, sj) <= 0) continue;
-          if (b.GetDead(si, sj) == 1 || IsGroupSettled(si, sj, b)) continue;
-          if (b.ChainLiberties(si, sj) > 6) continue;
-          const int fi = i + 2 * d.di, fj = j + 2 * d.dj;
-          if (InsideBoard(fi, fj) && b.GetChain(fi, fj) < 0) continue;
+          if (b.GetDead(si, sj) == 1 || b.ChainLiberties(si, sj) > 6) continue;
+          if (!Pressed(si, sj) || IsGroupSettled(si, sj, b)) continue;
           if (SafeFor(here, 1, kSafetyQuickTests)) return here;
         }
       }

@@ -102,12 +102,17 @@ class PipelineGenerators : public CandidateGenerators {
   // Whether the positive chain at (i, j) would be safe after a stone of +1
   // at `move` (read on the TrialBoard).
   bool SavedBy(int i, int j, int move, int* liberties);
+  // Whether the positive chain at (i, j) is out of the quick tests' reach
+  // after a stone of +1 at `move`.
+  bool LeavesTrouble(int i, int j, int move);
   // Pattern-library helpers of operations 19 and 21.
   bool AcceptPatternA(int move, int mode);
   bool AcceptPatternB(int move, int type);
   bool YoungGame() const;
   int CornerOf(int i, int j) const;
   int RegionVitalPoint();
+  // Whether a live enemy stone stands within two points of (i, j).
+  bool Pressed(int i, int j) const;
 };
 
 }  // namespace kz

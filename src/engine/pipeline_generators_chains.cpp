@@ -241,13 +241,14 @@ Candidate PipelineGenerators::CaptureCandidateA(int colour) {
       const int size = b.ChainSize(i, j);
       const int score = (size < kUrgent ? size + 1 : size) +
                         (IsCuttingChain(i, j) ? 2 : 0);
-      if (mover == -1) {
-        Offer(best, score, Filtered(attack, -1, false), size);
-        continue;
-      }
       int after = 0;
       const int save = SavingMove(i, j, &after);
-      if (save >= 0 && after >= 3) Offer(best, score, Filtered(save, 1, false), size);
+      // Either side's move matters only when the chain's owner, moving
+      // first, could run out; a lone stone that cuts nothing is not worth
+      // running out with.
+      if (save < 0 || after < 3) continue;
+      if (mover == 1 && size < 2 && !IsCuttingChain(i, j)) continue;
+      Offer(best, score, Filtered(mover == -1 ? attack : save, mover, false), size);
     }
   return best;
 }
@@ -269,17 +270,21 @@ Candidate PipelineGenerators::CaptureCandidateB(int colour) {
       const int size = b.ChainSize(i, j);
       const int score = (size < kUrgent ? size + 1 : size) +
                         (IsCuttingChain(i, j) ? 2 : 0);
-      if (mover == -1) {
-        const ReadResult r = ConfirmThreeLibertyCapture(b, i, j);
-        if (r.status != 1 || r.move < 0 || !SafeFor(r.move, -1)) continue;
-        Offer(best, score, Filtered(r.move, -1, false), size);
-        continue;
-      }
-      const ReadResult r = ReadThreeLiberties(b, i, j);
-      if (r.status != 1 && !QuickThreeLibertyTest(b, i, j)) continue;
+      // The chain must be lost with the other side to move, and its owner,
+      // moving first, must be able to make it safe: only then does the
+      // point matter to both.
+      const ReadResult r = mover == -1 ? ConfirmThreeLibertyCapture(b, i, j)
+                                       : ReadThreeLiberties(b, i, j);
+      if (r.status != 1) continue;
       int after = 0;
       const int save = SavingMove(i, j, &after);
-      if (save >= 0 && after >= 4) Offer(best, score, Filtered(save, 1, true), size);
+      if (save < 0 || after < 4) continue;
+      if (mover == -1) {
+        if (r.move >= 0 && SafeFor(r.move, -1))
+          Offer(best, score, Filtered(r.move, -1, false), size);
+        continue;
+      }
+      Offer(best, score, Filtered(save, 1, true), size);
     }
   return best;
 }
@@ -303,17 +308,19 @@ Candidate PipelineGenerators::CaptureCandidateC(int colour) {
       const int size = b.ChainSize(i, j);
       const int score = size < kUrgent ? size + 1 : size;
       if (libs == 4) {
+        // A lone stone with four liberties is left to the shape stages.
+        if (size < 2) continue;
         const ReadResult r = ReadFourLiberties(b, i, j);
-        const bool lost = r.status == 1 || QuickFourLibertyTest(b, i, j);
-        if (!lost) continue;
+        if (r.status != 1 || !QuickFourLibertyTest(b, i, j)) continue;
+        int after = 0;
+        const int save = SavingMove(i, j, &after);
+        if (save < 0 || after < 5) continue;
         if (mover == -1) {
           if (r.move >= 0 && SafeFor(r.move, -1, kSafetyQuickTests))
             Offer(best, score, Filtered(r.move, -1, false), size);
           continue;
         }
-        int after = 0;
-        const int save = SavingMove(i, j, &after);
-        if (save >= 0 && after >= 5) Offer(best, score, Filtered(save, 1, true), size);
+        Offer(best, score, Filtered(save, 1, true), size);
         continue;
       }
       // A race: the weakest adjacent chain of the other side, not settled,
@@ -328,9 +335,8 @@ Candidate PipelineGenerators::CaptureCandidateC(int colour) {
           weakestLibs = l;
         }
       }
-      if (weakest < 0 || weakestLibs < 2 || weakestLibs > libs) continue;
-      // Filling c's chain wins for the other side only from level terms.
-      if (mover == -1 && weakestLibs != libs) continue;
+      // Level terms: whoever fills first wins the race.
+      if (weakest < 0 || weakestLibs != libs) continue;
       if (IsGroupSettled(weakest / 100, weakest % 100, b)) continue;
       // The mover fills a liberty of the chain it wants to win against:
       // c's chain when the mover is the other side, else the enemy's.

@@ -41,7 +41,7 @@ int PipelineGenerators::ScanMove() {
         if (trouble) {
           int after = 0;
           const int save = SavingMove(i, j, &after);
-          if (save >= 0 && after > libs) {
+          if (save >= 0 && after >= libs && LeavesTrouble(i, j, save)) {
             const int m = Filtered(save, 1, false);
             if (m >= 0) return m;
           }
@@ -52,6 +52,21 @@ int PipelineGenerators::ScanMove() {
     if (i == ai.to) break;
   }
   return -1;
+}
+
+bool PipelineGenerators::LeavesTrouble(int i, int j, int move) {
+  PlaneBoard& trial = Work(kTrialBoard);
+  CopyBoard(*board_, trial, size_);
+  const int r = trial.PlayStone(move / 100, move % 100, 1, 1);
+  if (r == kOccupied || r == kSuicide || r == kKo) return false;
+  switch (trial.ChainLiberties(i, j)) {
+    case 0:
+    case 1: return false;
+    case 2: return QuickTwoLibertyTest(trial, i, j) == 0;
+    case 3: return QuickThreeLibertyTest(trial, i, j) == 0;
+    case 4: return QuickFourLibertyTest(trial, i, j) == 0;
+    default: return true;
+  }
 }
 
 // ---- Operation 19. ----
@@ -74,6 +89,32 @@ bool PipelineGenerators::AcceptPatternB(int move, int type) {
   const int empty = EmptyNeighbours(i, j);
   if (empty == 0) return false;
   if (empty == 1 && (weakest == 0 || weakest > 2)) return false;
+  // The stones the shape is about must be alive: a shape against dead
+  // enemy stones, or one that mends dead own stones, wastes the move.
+  int liveEnemy = 0, liveOwn = 0, deadOwn = 0;
+  for (int a = i - 1; a <= i + 1; ++a)
+    for (int c = j - 1; c <= j + 1; ++c) {
+      if (!InsideBoard(a, c) || b.GetChain(a, c) == 0) continue;
+      const bool dead = b.GetDead(a, c) == 1;
+      if (b.GetChain(a, c) < 0) liveEnemy += !dead;
+      else if (dead) ++deadOwn;
+      else ++liveOwn;
+    }
+  if (type != 3 && liveEnemy == 0) return false;
+  if (deadOwn > 0 && liveOwn == 0) return false;
+  // Edge and shape moves in the opening only in contact fights: an enemy
+  // stone next to the point, or an own chain beside it short of liberties.
+  // Edge shape before the endgame only in contact with the enemy.
+  if (type == 2 && gamePhase_ < 3 && weakest == 0) return false;
+  if ((type == 2 || type == 4) && gamePhase_ <= 1) {
+    bool fight = weakest != 0;
+    for (const Step& d : kOrthogonal) {
+      const int a = i + d.di, c = j + d.dj;
+      if (InsideBoard(a, c) && b.GetChain(a, c) > 0 && b.ChainLiberties(a, c) <= 3)
+        fight = true;
+    }
+    if (!fight) return false;
+  }
   if (!KeimaAllows(i, j, 1)) return false;
   // SafetyCheck plays the trial stone and refuses suicide and ko.
   return SafetyCheck(b, i, j, 1, type <= 1 ? kSafetyQuickTests : kSafetyPlain);

@@ -10,6 +10,8 @@ namespace kz {
 namespace {
 
 constexpr int kCutInfluence = 20;
+// A bare knight's move gives each point between its stones 13 + 6.
+constexpr int kKnightInfluence = 18;
 
 }  // namespace
 
@@ -195,7 +197,7 @@ void ThinkEngine::ScanKnightMoves() {
         if (enemyNear) continue;
         const int f1 = c * board_->GetInfluence(m1i, m1j);
         const int f2 = c * board_->GetInfluence(m2i, m2j);
-        if (f1 <= kCutInfluence || f2 <= kCutInfluence) continue;
+        if (f1 <= kKnightInfluence || f2 <= kKnightInfluence) continue;
         if (TrialHolds(m1i, m1j, c)) Fill(m1i, m1j, c);
       }
     }

@@ -19,7 +19,7 @@ constexpr int kReadBudget = 4096;
 // Remote moves kept for the controller at most; a peer that floods moves
 // loses the oldest ones.
 constexpr std::size_t kMaxRemoteMoves = 64;
-// A gap this long between two TakeRemoteMove calls means the controller did
+// A gap this long between two PollRemoteMove calls means the controller did
 // not wait (a pause): the silence is timed afresh.
 constexpr std::int64_t kWaitGapMs = 5'000;
 
@@ -176,10 +176,7 @@ bool CModemLink::PollLine() {
 void CModemLink::Receive(const Packet& p, bool* progress) {
   std::int64_t now = Now();
   lastTrafficMs_ = now;
-  if (!(linkState_ & 1)) {
-    linkState_ |= 1;
-    firstReceivedMs_ = now;
-  }
+  linkState_ |= 1;
   int s0 = OwnBitOf(p);
   int s1 = PeerBitOf(p);
   int command = CommandOf(p);

@@ -170,7 +170,6 @@ class CModemLink final : public GameLink {
   int queryIndex_ = 0;
   int lastQuery_ = -1;
   int linkState_ = 0;
-  std::int64_t firstReceivedMs_ = 0;
   int peerColour_ = -1;
   int peerHandicap_ = 0;
 
@@ -178,7 +177,7 @@ class CModemLink final : public GameLink {
   std::int64_t newGameDueMs_ = -1;  // Black's delayed NEWGAME, -1 none
   std::int64_t newGameSentMs_ = -1;
   std::int64_t lastTrafficMs_ = 0;  // last packet received or sent
-  std::int64_t lastTakeMs_ = -1;    // last TakeRemoteMove call
+  std::int64_t lastTakeMs_ = -1;    // last PollRemoteMove call
   std::int64_t waitFromMs_ = 0;     // the silence being timed starts here
   bool settled_ = false;            // an own command went out since the start
   std::int64_t responseLimitMs_ = kDefaultResponseLimitMs;

@@ -4,6 +4,8 @@
 // the settings and then the placement into the same file.
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -121,6 +123,11 @@ TEST(GameWindow, ARecordNamedOnTheCommandLineIsShownAfterTheFirstTick) {
   EXPECT_TRUE(IsWhite(Centre(image, 21, 2, 6)));
   EXPECT_TRUE(IsDot(Centre(image, 21, 6, 2)));
   EXPECT_TRUE(p.frame.windowTitle().startsWith("GAME.IG1"));
+  bool listed = false;
+  for (QAction* a : p.frame.menuBar()->actions().first()->menu()->actions()) {
+    listed |= a->text().endsWith("GAME.IG1") && a->text().startsWith("&1 ");
+  }
+  EXPECT_TRUE(listed) << "the record entered the recent-file list";
   // The 9-line board got a window of its own size.
   const display::ViewExtent e = p.view.Extent();
   EXPECT_GE(p.frame.Board().width(), e.width);

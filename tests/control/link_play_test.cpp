@@ -60,6 +60,14 @@ class LinkPlay : public ViewTest {
     nextLink = std::move(scripted);
     Start();
   }
+  // A 9-line game: the user Black, the remote program White.
+  void StartUserAgainstRemote() {
+    StartWithLink();
+    NewGame([](control::NewGameDialog& d) {
+      d.sizeChoice = 2;
+      d.white = kRemote;
+    }, false);
+  }
   ScriptedLink* link = nullptr;
 };
 
@@ -118,11 +126,7 @@ TEST_F(LinkPlay, ASeriesAgainstTheRemoteProgramChangesColoursAndSavesEachGame) {
 }
 
 TEST_F(LinkPlay, TheUserAgainstTheRemoteProgram) {
-  StartWithLink();
-  NewGame([](control::NewGameDialog& d) {
-    d.sizeChoice = 2;
-    d.white = kRemote;
-  }, false);
+  StartUserAgainstRemote();
   Click(4, 4);
   EXPECT_EQ(link->sent.back(), std::make_pair(5, 5));
   EXPECT_FALSE(view->Query(control::kCmdBack1).enabled);
@@ -145,11 +149,7 @@ TEST_F(LinkPlay, TheUserAgainstTheRemoteProgram) {
 }
 
 TEST_F(LinkPlay, ARemoteMoveTheBoardCannotTakeStopsTheGame) {
-  StartWithLink();
-  NewGame([](control::NewGameDialog& d) {
-    d.sizeChoice = 2;
-    d.white = kRemote;
-  }, false);
+  StartUserAgainstRemote();
   Click(4, 4);
   link->remote = {505};  // on the stone just played
   Tick();
@@ -159,11 +159,7 @@ TEST_F(LinkPlay, ARemoteMoveTheBoardCannotTakeStopsTheGame) {
 }
 
 TEST_F(LinkPlay, APeerThatStopsAnsweringStopsTheGame) {
-  StartWithLink();
-  NewGame([](control::NewGameDialog& d) {
-    d.sizeChoice = 2;
-    d.white = kRemote;
-  }, false);
+  StartUserAgainstRemote();
   link->failed = true;
   Tick();
   EXPECT_EQ(host.messages, std::vector<std::string>{std::string(msg::kNoAnswer)});

@@ -47,6 +47,29 @@ TEST_F(Analysis, EdgePassFillsUnderSecondAndThirdLineStones) {
   EXPECT_GT(Filled(1, 4), 0);  // ...and the second line between
 }
 
+TEST_F(Analysis, KnightsMoveAndDiagonalStepsAreJoined) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . X . . . .", ". . . . . . . . .", ". . . . . X . . .",
+               ". X . . . . . . .", ". . X . . . . . .", ". . . . . . . O ."});
+  Analyse();
+  // The knight's move (4, 3)-(5, 5): the point next to the first stone.
+  EXPECT_GT(Filled(4, 4), 0);
+  // The diagonal step (1, 6)-(2, 7): one of its two cutting points.
+  EXPECT_GT(Filled(2, 6) + Filled(1, 7), 0);
+  EXPECT_EQ(Filled(2, 6) * Filled(1, 7), 0);
+}
+
+TEST_F(Analysis, EnemyBesideTheKnightsMoveLeavesItOpen) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . X . . . .", ". . . O . . . . .", ". . . . . X . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  Analyse();
+  EXPECT_EQ(Filled(4, 4), 0);
+  EXPECT_EQ(Filled(5, 4), 0);
+}
+
 TEST_F(Analysis, EnclosedCornerBecomesArea) {
   test::Place(board, 9,
               {". . . X . . . . .", ". . . X . . . . .", ". . . . . . . . .",

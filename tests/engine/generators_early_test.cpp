@@ -253,6 +253,21 @@ TEST_F(Generators, LadderCandidateStartsTheLadder) {
   EXPECT_EQ(c.score, 4);
 }
 
+TEST_F(Generators, LadderCandidateDoesNotRunOutWithALoneStoneThatCutsNothing) {
+  // Black's stone touches one White chain only: White may still ladder it,
+  // but Black does not run out with it.
+  test::Place(board, 19,
+              {". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . O O . . . .", ". . . . O X . . . .",
+               ". . . . . . O . . .", ". . . . . . . . . ."});
+  engine.Prepare(board, kBlack, 606, 20);
+  EXPECT_EQ(engine.CaptureCandidateA(kBlack).move, -1);
+  engine.Prepare(board, kWhite, 606, 20);
+  const int m = engine.CaptureCandidateA(kBlack).move;
+  EXPECT_TRUE(m == 605 || m == 506) << m;
+}
+
 TEST_F(Generators, LadderBreakerStopsTheLadderCandidate) {
   // A White stone on the ladder's path: no atari works.
   test::Place(board, 19,
@@ -446,6 +461,78 @@ TEST_F(Generators, OpenAreaJumpsOutOfAWeakGroup) {
   test::Place(board, 9, {"."});
   engine.Prepare(board, kBlack, -1, 0);
   EXPECT_EQ(engine.OpenAreaMove(), -1);
+}
+
+// ---- Operation 9: the answer to the last move. ----
+
+TEST_F(Generators, AnswerLastMoveMendsTheChainTheMoveApproached) {
+  // White's (4, 4) leaves Black's two stones two liberties and a safe atari
+  // at (3, 5); they are not lost yet. Black connects at (4, 3).
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . O . . . . .",
+               ". . O X . X . . .",
+               ". . O X O . . . .",
+               ". . . . . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 404, 12);
+  EXPECT_EQ(engine.AnswerLastMove(), 403);
+  engine.Prepare(board, kBlack, -1, 12);
+  EXPECT_EQ(engine.AnswerLastMove(), -1);  // no last move known
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, AnswerLastMoveLeavesALastMoveInAtariToTheAtariStages) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . X . . . . .", ". . X O X . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 302, 12);
+  EXPECT_EQ(engine.AnswerLastMove(), -1);
+}
+
+// ---- Operation 17: races. ----
+
+TEST_F(Generators, RaceOfTwoLibertiesIsWonByFillingFromOutside) {
+  test::Place(board, 9,
+              {". . X O . . . . .",
+               ". . X O . . . . .",
+               ". . O X . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 302, 12);
+  for (int c : {kBlack, kWhite}) {
+    const int m = engine.CaptureCandidateC(c).move;
+    EXPECT_TRUE(m == 400 || m == 401) << c << " " << m;
+  }
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+// ---- Operation 19 plays no shape against dead stones. ----
+
+TEST_F(Generators, PatternBLeavesShapesAroundDeadStones) {
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . X . . . . .", ". . . O X . . . .", ". . . . . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 304, 10);
+  board.SetDead(3, 4, 1);  // the White stone at the cut counts as captured
+  EXPECT_EQ(engine.PatternBMove(0), -1);
+}
+
+// ---- Operation 24, second phase: a region of five to fifteen points. ----
+
+TEST_F(Generators, VitalPointReducesALargerEnemyRegion) {
+  // White's corner holds a 2 x 3 region, no eye shape of the iterator:
+  // Black plays inside, where the stone takes most room and keeps its
+  // liberties.
+  test::Place(board, 9,
+              {". . . O . X . . .",
+               ". . . O . X . . .",
+               "O O O O . X . . .",
+               ". . . . . X . . .",
+               "X X X X X X . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 304, 20);
+  const int m = engine.VitalPointMove();
+  EXPECT_TRUE(m == 100 || m == 101) << m;
 }
 
 // ---- Keima-go: no generator answers a point the rule forbids. ----

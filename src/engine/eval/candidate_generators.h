@@ -1,8 +1,26 @@
 // CandidateGenerators: the generators of the later pipeline stages
-// (operations 26..51). Each answers a MoveCode or -1; until a generator is
-// written it answers -1 ("nothing"), which the pipeline reads as: go on.
+// (operations 26..51). Each asks one narrow question about the position and
+// answers a MoveCode, or -1 when it has nothing to say; the pipeline then
+// goes on to its next stage.
+//
+// A generator that works for a colour turns the game board to that colour
+// on entry (own stones positive) and back on every way out; the ColourView
+// below does both, so no return path can forget it. Test stones go on the
+// work boards only (engine_types.h says which), never on the game board.
+//
+// The files:
+//   candidate_generators.cpp         the shared helpers, the opening and
+//                                    influence generators (26, 29..33, 35)
+//   candidate_generators_tactics.cpp cuts, two- and three-liberty fights,
+//                                    shared liberties (28, 34, 38, 39,
+//                                    46..49)
+//   candidate_generators_shape.cpp   shape points and their patterns,
+//                                    links between groups (36, 40..43)
+//   candidate_generators_eyes.cpp    eyes and the endgame (27, 37, 44, 45,
+//                                    50, 51)
 #pragma once
 
+#include "engine/board/board_geometry.h"
 #include "engine/eval/capture_reader.h"
 
 namespace kz {
@@ -35,6 +53,113 @@ class CandidateGenerators : public CaptureReader {
   int AttackThreeLibertyNeighbour() override;         // 49
   int SecureEyeShape() override;                      // 50
   int PlayAnyReasonablePoint() override;              // 51
+
+  // A local shape: up to 12 points around the candidate, each with a state
+  // the stone there must have (in the view where own stones are positive).
+  enum ShapeState : char { kOwn = 'O', kEnemy = 'X', kEmpty = '.',
+                           kNotEnemy = 'o', kNotOwn = 'x' };
+  struct ShapePointRule {
+    signed char di, dj;
+    char state;
+  };
+  struct Shape {
+    int count;
+    ShapePointRule points[12];
+  };
+
+ protected:
+  // The game board seen from colour `a` (+1 or -1) for the object's life.
+  class ColourView {
+   public:
+    ColourView(PlaneBoard& board, int a) : board_(board), a_(a) {
+      NormaliseColour(board_, a_);
+    }
+    ~ColourView() { NormaliseColour(board_, a_); }
+    ColourView(const ColourView&) = delete;
+    ColourView& operator=(const ColourView&) = delete;
+
+   private:
+    PlaneBoard& board_;
+    int a_;
+  };
+
+  // Visits points from the corner quarter nearest the last move outwards:
+  // the visited index r stands for r or N-1-r (rows and columns apart).
+  struct CornerScan {
+    int flipI, flipJ, n;
+    int I(int r) const { return flipI ? n - 1 - r : r; }
+    int J(int c) const { return flipJ ? n - 1 - c : c; }
+  };
+  CornerScan ScanFromLastMove() const;
+
+  // Settled-ness of linked groups, asked on the game board while it is
+  // seen from colour `a`, each group once per generator call.
+  class SettledGroups {
+   public:
+    SettledGroups(CandidateGenerators& engine, int a) : engine_(engine), a_(a) {}
+    bool At(int i, int j);
+
+   private:
+    CandidateGenerators& engine_;
+    int a_;
+    int ids_[64] = {};
+    bool settled_[64] = {};
+    int count_ = 0;
+  };
+  friend class SettledGroups;
+
+  // A list of up to 100 chain or group ids already examined in one call.
+  struct SeenIds {
+    int ids[100] = {};
+    int count = 0;
+    // True when `id` was there; otherwise it is added (while there is room).
+    bool CheckAndAdd(int id);
+  };
+
+  // The stone at (i, j) in the current view: +1 own, -1 enemy, 0 empty,
+  // kOffBoard off the board.
+  static constexpr int kOffBoard = 2;
+  int SideAt(int i, int j) const;
+  bool EmptyAt(int i, int j) const { return SideAt(i, j) == 0; }
+  // A live stone (not marked dead) of side s in the current view.
+  bool LiveStoneAt(int i, int j, int s) const;
+  // AreaPlane's owner at (i, j) seen from colour a: +1 own, -1 enemy, 0.
+  int AreaSide(int i, int j, int a) const { return Sign(AreaAt(i, j)) * a; }
+  // Whether the Keima-go rule forbids the mover's stone at (i, j) while the
+  // board is seen from colour a.
+  bool KeimaForbids(int i, int j, int a) const;
+  // SafetyCheck in its stricter form for a stone of `side` at (i, j). The
+  // quick tests behind it do not see eyes, so a stone whose chain then
+  // keeps two or more liberties that are all its own one-point eyes (the
+  // enemy can play none of them) counts as safe as well.
+  bool StrictSafetyCheck(const PlaneBoard& b, int i, int j, int side);
+  // The common playable point: empty, in no region, in no area, allowed by
+  // the Keima-go rule for the mover.
+  bool Playable(int i, int j, int a) const;
+  // A move the mover may make here: on the board, empty, not suicide, allowed
+  // by the Keima-go rule (board seen from a).
+  bool MoverCanPlay(int move, int a) const;
+  // The mover's side in the view of colour a (+1 when a is the mover).
+  int MoverSide(int a) const { return colour_ * a > 0 ? 1 : -1; }
+  // 0 for the first line, 1 for the second, ...
+  int LineOf(int i, int j) const;
+  // The bad-move filter for a point of the mover (board seen from a); under
+  // the Keima-go rule a substitute the rule forbids is not taken. Answers
+  // the filter's verdict: -1, the point, or the substitute.
+  int FilterForMover(int move, int a) const;
+  // The style filters of operations 31 and 32: true when the point is
+  // skipped (board seen from the mover).
+  bool StyleSkips(int i, int j);
+  // Stones of side s orthogonally next to (i, j), and among the diagonals.
+  int CountOrthogonal(int i, int j, int s) const;
+  int CountDiagonal(int i, int j, int s) const;
+
+  // An offset turned by one of the eight symmetries (bit 4: swap the axes,
+  // bit 1: mirror i, bit 2: mirror j).
+  static Step Turn(int symmetry, int di, int dj);
+  // Whether `shape`, turned by one of the eight symmetries, fits at (i, j).
+  bool ShapeFits(const Shape& shape, int symmetry, int i, int j) const;
+  bool StateHolds(int i, int j, char state) const;
 };
 
 }  // namespace kz

@@ -46,10 +46,19 @@ int CaptureReader::LibertyList(const PlaneBoard& board, int i, int j, int* out,
 
 int CaptureReader::EnemyNeighbours(const PlaneBoard& board, int i, int j,
                                    int libs, int* out, int max) {
+  return EnemyChainsWith(board, i, j, libs, libs, out, max);
+}
+
+int CaptureReader::EnemyChainsWith(const PlaneBoard& board, int i, int j,
+                                   int fewest, int most, int* out, int max) {
   const int id = board.GetChain(i, j);
   if (id == 0) return 0;
   const int n = board.GetSize();
-  int ids[64];
+  // The distinct enemy chains next to the chain, each with one stone, in
+  // row-major order of the chain's stones.
+  constexpr int kMaxChains = 64;
+  int ids[kMaxChains];
+  int stones[kMaxChains];
   int count = 0;
   for (int a = 0; a < n; ++a)
     for (int b = 0; b < n; ++b) {
@@ -60,15 +69,41 @@ int CaptureReader::EnemyNeighbours(const PlaneBoard& board, int i, int j,
         const int e = board.GetChain(u, v);
         if (e == 0 || Sign(e) == Sign(id)) continue;
         bool seen = false;
-        for (int k = 0; k < count && k < 64; ++k) seen = seen || ids[k] == e;
-        if (seen) continue;
-        if (libs >= 0 && board.ChainLiberties(u, v) != libs) continue;
-        if (count < 64) ids[count] = e;
-        if (count < max) out[count] = MoveCodeOf(u, v);
-        ++count;
+        for (int k = 0; k < count && !seen; ++k) seen = ids[k] == e;
+        if (seen || count == kMaxChains) continue;
+        ids[count] = e;
+        stones[count++] = MoveCodeOf(u, v);
       }
     }
-  return count < max ? count : max;
+  if (fewest < 0) {
+    const int kept = count < max ? count : max;
+    for (int k = 0; k < kept; ++k) out[k] = stones[k];
+    return kept;
+  }
+  // Their liberties, all in one pass over the empty points.
+  int liberties[kMaxChains] = {};
+  for (int a = 0; a < n; ++a)
+    for (int b = 0; b < n; ++b) {
+      if (board.GetChain(a, b) != 0) continue;
+      int touched[4];
+      int t = 0;
+      for (const Step& d : kOrthogonal) {
+        const int u = a + d.di, v = b + d.dj;
+        if (!board.OnBoard(u, v)) continue;
+        const int e = board.GetChain(u, v);
+        if (e == 0 || Sign(e) == Sign(id)) continue;
+        bool dup = false;
+        for (int k = 0; k < t && !dup; ++k) dup = touched[k] == e;
+        if (!dup) touched[t++] = e;
+      }
+      for (int k = 0; k < t; ++k)
+        for (int c = 0; c < count; ++c)
+          if (ids[c] == touched[k]) ++liberties[c];
+    }
+  int kept = 0;
+  for (int c = 0; c < count && kept < max; ++c)
+    if (liberties[c] >= fewest && liberties[c] <= most) out[kept++] = stones[c];
+  return kept;
 }
 
 int CaptureReader::MergedLiberties(const PlaneBoard& board, int s, int e,
@@ -118,11 +153,8 @@ int CaptureReader::StoneLiberties(const PlaneBoard& board, int s, int p,
 
 bool CaptureReader::WeakEnemyNear(const PlaneBoard& board, int i, int j,
                                   int libs) {
-  for (int l = 1; l <= libs; ++l) {
-    int one;
-    if (EnemyNeighbours(board, i, j, l, &one, 1) > 0) return true;
-  }
-  return false;
+  int one;
+  return EnemyChainsWith(board, i, j, 1, libs, &one, 1) > 0;
 }
 
 int CaptureReader::EmptyArea(const PlaneBoard& board, int p, int limit,

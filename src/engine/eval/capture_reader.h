@@ -89,6 +89,9 @@ class CaptureReader : public EngineState {
   // with exactly `libs` liberties, distinct, in row-major order.
   static int EnemyNeighbours(const PlaneBoard& board, int i, int j, int libs,
                              int* out, int max);
+  // The same for liberty counts from `fewest` to `most` (fewest < 0: all).
+  static int EnemyChainsWith(const PlaneBoard& board, int i, int j, int fewest,
+                             int most, int* out, int max);
   // Nth (0-based) adjacent enemy chain in atari of the stones selected by
   // (id, byLink): MoveCode of one of its stones, -1 when there is none.
   static int NthAtariNeighbour(const PlaneBoard& board, int id, bool byLink,

@@ -71,7 +71,10 @@ ReadResult CaptureReader::ReadAtari(PlaneBoard& board, int i, int j) {
       (OnEdgeLine(lc) && openSide(lr - 1, lc) && openSide(lr + 1, lc)))
     return {1, -1};
 
+  // An extension to four liberties or more ends the chase at once (a
+  // capture on the way only adds liberties): no need to play it out.
   PlaneBoard& chase = Work(kChaseBoard);
+  if (MergedLiberties(board, 1, lib, -1, -1) >= 4) return {0, lib};
   CopyBoard(board, chase, size_);
   if (ReadChase(lib, 1) == 0) return {0, lib};
 
@@ -329,6 +332,20 @@ ReadResult CaptureReader::ReadTwoLiberties(PlaneBoard& board, int a, int b) {
   const int order[2] = {first >= 0 ? first : libs[0],
                         first == libs[0] ? libs[1] : libs[0]};
   for (int attack : order) {
+    // The ladder cannot start when the extension on the other liberty, off
+    // the first two lines, reaches four liberties.
+    const int extend = attack == libs[0] ? libs[1] : libs[0];
+    bool takesSomething = false;
+    for (const Step& d : kOrthogonal) {
+      const int u = attack / 100 + d.di, v = attack % 100 + d.dj;
+      takesSomething = takesSomething ||
+                       (board.OnBoard(u, v) && board.GetChain(u, v) > 0 &&
+                        board.ChainLiberties(u, v) == 1);
+    }
+    if (!takesSomething && !OnEdgeLine(extend / 100) &&
+        !OnEdgeLine(extend % 100) &&
+        MergedLiberties(board, 1, extend, attack, -1) >= 4)
+      continue;
     CopyBoard(board, work, size_);
     if (Refused(work.PlayStone(attack / 100, attack % 100, -1, 1))) continue;
     if (work.GetChain(a, b) == 0) return {1, attack};

@@ -205,11 +205,16 @@ void CaptureReader::MarkDeadChains(int mode) {
   board.LinkChains(mode == 2 ? 1 : 0);
   board.SpreadInfluence();
   // 4. Settled chains are left alone.
+  // Each unsettled chain keeps its liberty count (dead marks do not change
+  // it); chains with five or more are never read.
   std::array<std::uint8_t, kPlanePoints> candidate{};
   for (int a = 0; a < n; ++a)
-    for (int b = 0; b < n; ++b)
-      if (first[PlaneIndex(a, b)] && !IsGroupSettled(a, b, board))
-        candidate[PlaneIndex(a, b)] = 1;
+    for (int b = 0; b < n; ++b) {
+      if (!first[PlaneIndex(a, b)]) continue;
+      const int libs = board.ChainLiberties(a, b);
+      if (libs <= 4 && !IsGroupSettled(a, b, board))
+        candidate[PlaneIndex(a, b)] = static_cast<std::uint8_t>(libs);
+    }
   // 5. Passes by liberty count: one, two, three, four.
   const int savedFaster = faster_;
   for (int libs = 1; libs <= 4; ++libs) {
@@ -219,9 +224,7 @@ void CaptureReader::MarkDeadChains(int mode) {
     }
     for (int a = 0; a < n; ++a) {
       for (int b = 0; b < n; ++b) {
-        if (!candidate[PlaneIndex(a, b)] || board.GetChain(a, b) == 0 ||
-            board.ChainLiberties(a, b) != libs)
-          continue;
+        if (candidate[PlaneIndex(a, b)] != libs) continue;
         bool dead = false;
         switch (libs) {
           case 1: dead = ReadAtari(board, a, b).status == 1; break;
