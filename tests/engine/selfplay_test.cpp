@@ -136,7 +136,7 @@ INSTANTIATE_TEST_SUITE_P(
     Configurations, SelfPlayTest,
     ::testing::Values(Configuration{9, 0, 0, 0}, Configuration{9, 1, 0, 0},
                       Configuration{9, 0, 1, 0}, Configuration{9, 1, 1, 0},
-                      Configuration{9, 0, 0, 1}, Configuration{13, 0, 1, 0},
+                      Configuration{13, 0, 1, 0},
                       Configuration{13, 1, 0, 0}, Configuration{19, 0, 1, 0},
                       Configuration{19, 1, 0, 0}),
     Name);
