@@ -71,21 +71,21 @@ void QtHost::MessageBox(std::string_view text, platform::MessageIcon icon) {
 
 int QtHost::RunDialog(platform::DialogModel& dialog) { return RunModelDialog(dialog, &window_); }
 
-std::optional<std::string> QtHost::FileDialog(const platform::FileDialogSpec& spec, bool save) {
-  QFileDialog dialog(&window_, Q(spec.title));
+std::optional<std::string> QtHost::FileDialog(const platform::FileDialogSpec& request, bool save) {
+  QFileDialog dialog(&window_, Q(request.title));
   dialog.setOption(QFileDialog::DontUseNativeDialog);
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  if (!spec.defaultExtension.empty()) dialog.setDefaultSuffix(Q(spec.defaultExtension));
+  if (!request.defaultExtension.empty()) dialog.setDefaultSuffix(Q(request.defaultExtension));
   QStringList filters;
-  const QString initial = Q(spec.initialName);
+  const QString initial = Q(request.initialName);
   if (initial.contains('*')) {
     // A pattern as the initial name lists the files it matches.
     filters << initial;
   } else if (!initial.isEmpty()) {
     dialog.selectFile(initial);
   }
-  const QString given = QtFilter(spec.filter);
+  const QString given = QtFilter(request.filter);
   if (!given.isEmpty()) filters << given.split(";;");
   filters << Q("すべてのファイル (*)");
   filters.removeDuplicates();
@@ -94,12 +94,12 @@ std::optional<std::string> QtHost::FileDialog(const platform::FileDialogSpec& sp
   return dialog.selectedFiles().first().toStdString();
 }
 
-std::optional<std::string> QtHost::OpenFileDialog(const platform::FileDialogSpec& spec) {
-  return FileDialog(spec, false);
+std::optional<std::string> QtHost::OpenFileDialog(const platform::FileDialogSpec& request) {
+  return FileDialog(request, false);
 }
 
-std::optional<std::string> QtHost::SaveFileDialog(const platform::FileDialogSpec& spec) {
-  return FileDialog(spec, true);
+std::optional<std::string> QtHost::SaveFileDialog(const platform::FileDialogSpec& request) {
+  return FileDialog(request, true);
 }
 
 bool QtHost::PumpOneMessage() {

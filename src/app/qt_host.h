@@ -32,8 +32,8 @@ class QtHost final : public platform::Host {
   void Invalidate(bool erase) override;
   void MessageBox(std::string_view text, platform::MessageIcon icon) override;
   int RunDialog(platform::DialogModel& dialog) override;
-  std::optional<std::string> OpenFileDialog(const platform::FileDialogSpec& spec) override;
-  std::optional<std::string> SaveFileDialog(const platform::FileDialogSpec& spec) override;
+  std::optional<std::string> OpenFileDialog(const platform::FileDialogSpec& request) override;
+  std::optional<std::string> SaveFileDialog(const platform::FileDialogSpec& request) override;
   bool PumpOneMessage() override;
   void PlaySound(const std::string& path, bool async) override;
   int SystemFontHeight() const override;
@@ -42,7 +42,7 @@ class QtHost final : public platform::Host {
   int TimerPeriod(int id) const;
 
  private:
-  std::optional<std::string> FileDialog(const platform::FileDialogSpec& spec, bool save);
+  std::optional<std::string> FileDialog(const platform::FileDialogSpec& request, bool save);
 
   QWidget& window_;
   BoardWidget& view_;

@@ -24,12 +24,12 @@ std::string_view WavDialogTitle(int slot) {
 
 void ChooseWavFile(platform::Host& host, Settings& settings, int slot) {
   if (slot < 0 || slot > 3) return;
-  platform::FileDialogSpec spec;
-  spec.title = std::string(WavDialogTitle(slot));
-  spec.defaultExtension = "wav";
-  spec.initialName = settings.wav[slot].empty() ? "*.wav" : settings.wav[slot];
-  spec.filter = "WAV Files (*.wav) | *.wav | All Files (*.*) | *.* ||";
-  std::optional<std::string> chosen = host.OpenFileDialog(spec);
+  platform::FileDialogSpec request;
+  request.title = std::string(WavDialogTitle(slot));
+  request.defaultExtension = "wav";
+  request.initialName = settings.wav[slot].empty() ? "*.wav" : settings.wav[slot];
+  request.filter = "WAV Files (*.wav) | *.wav | All Files (*.*) | *.* ||";
+  std::optional<std::string> chosen = host.OpenFileDialog(request);
   settings.wav[slot] = chosen ? *chosen : std::string();
 }
 

@@ -56,8 +56,8 @@ class Host {
   // Shows a modal dialog; see DialogModel.
   virtual int RunDialog(DialogModel& dialog) = 0;
   // The chosen path, or nothing when the dialog was cancelled.
-  virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) = 0;
-  virtual std::optional<std::string> SaveFileDialog(const FileDialogSpec& spec) = 0;
+  virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& request) = 0;
+  virtual std::optional<std::string> SaveFileDialog(const FileDialogSpec& request) = 0;
   // Takes one waiting message, if any, and dispatches it; true when one was
   // there. The engine calls this between its stages.
   virtual bool PumpOneMessage() = 0;

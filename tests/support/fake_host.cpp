@@ -49,18 +49,18 @@ int FakeHost::RunDialog(platform::DialogModel& dialog) {
   return answer.button;
 }
 
-std::optional<std::string> FakeHost::OpenFileDialog(const platform::FileDialogSpec& spec) {
-  log.push_back("file-open " + spec.title);
-  fileDialogs.push_back(spec);
+std::optional<std::string> FakeHost::OpenFileDialog(const platform::FileDialogSpec& request) {
+  log.push_back("file-open " + request.title);
+  fileDialogs.push_back(request);
   if (fileAnswers.empty()) return std::nullopt;
   auto answer = std::move(fileAnswers.front());
   fileAnswers.pop_front();
   return answer;
 }
 
-std::optional<std::string> FakeHost::SaveFileDialog(const platform::FileDialogSpec& spec) {
-  log.push_back("file-save " + spec.title);
-  fileDialogs.push_back(spec);
+std::optional<std::string> FakeHost::SaveFileDialog(const platform::FileDialogSpec& request) {
+  log.push_back("file-save " + request.title);
+  fileDialogs.push_back(request);
   if (fileAnswers.empty()) return std::nullopt;
   auto answer = std::move(fileAnswers.front());
   fileAnswers.pop_front();

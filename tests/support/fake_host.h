@@ -47,8 +47,8 @@ class FakeHost final : public platform::Host {
   void Invalidate(bool erase) override;
   void MessageBox(std::string_view text, platform::MessageIcon icon) override;
   int RunDialog(platform::DialogModel& dialog) override;
-  std::optional<std::string> OpenFileDialog(const platform::FileDialogSpec& spec) override;
-  std::optional<std::string> SaveFileDialog(const platform::FileDialogSpec& spec) override;
+  std::optional<std::string> OpenFileDialog(const platform::FileDialogSpec& request) override;
+  std::optional<std::string> SaveFileDialog(const platform::FileDialogSpec& request) override;
   bool PumpOneMessage() override;
   void PlaySound(const std::string& path, bool async) override;
   int SystemFontHeight() const override { return systemFontHeight; }
