@@ -444,9 +444,18 @@ int PipelineGenerators::OpenAreaMove() {
         // own stone two points away on a line with the point between empty,
         // an enemy stone next to or near that stone, and the group not
         // settled.
+        // The jump goes out, towards the centre: never onto the first two
+        // lines and never nearer the edge than the stone it leaves.
+        auto line = [&](int a, int c) {
+          int l = a < c ? a : c;
+          if (size_ - 1 - a < l) l = size_ - 1 - a;
+          if (size_ - 1 - c < l) l = size_ - 1 - c;
+          return l;
+        };
         for (const Step& d : kOrthogonal) {
           const int si = i - 2 * d.di, sj = j - 2 * d.dj;
           if (!InsideBoard(si, sj) || b.GetChain(si, sj) <= 0) continue;
+          if (line(i, j) < 2 || line(i, j) < line(si, sj)) continue;
           if (b.GetDead(si, sj) == 1 || b.ChainLiberties(si, sj) > 6) continue;
           if (!Pressed(si, sj) || IsGroupSettled(si, sj, b)) continue;
           if (SafeFor(here, 1, kSafetyQuickTests)) return here;
