@@ -180,8 +180,9 @@ int PipelineGenerators::AnswerLastMove() {
       // the chain would not be lost after our stone at q.
       if (!CanAtariSafely(b, ci, cj)) continue;
       int libs = 0;
-      const bool touching = b.GetChain(qi + d.di, qj + d.dj) != 0 ||
-                            ChainTouches(near[k], MoveCodeOf(qi, qj));
+      const bool beyondTaken = InsideBoard(qi + d.di, qj + d.dj) &&
+                               b.GetChain(qi + d.di, qj + d.dj) != 0;
+      const bool touching = beyondTaken || ChainTouches(near[k], MoveCodeOf(qi, qj));
       if (!touching) {
         // A stone two points away: q must guard the chain's liberty
         // between them, so the stone at q itself must hold.

@@ -59,13 +59,14 @@ std::string CheckBoard(const PlaneBoard& b) {
   return "";
 }
 
-GameOutcome SelfPlay(int size, int style, int faster, int rule) {
+GameOutcome SelfPlay(int size, int style, int faster, int rule, int handicap) {
   PlaneBoard board;
-  board.Reset(size, 0);
+  board.Reset(size, handicap);
   WatchedEngine engine;
   engine.SetupGame(board, rule, 1, 1, faster, style);
   GameOutcome g;
-  int colour = 1, lastMove = -1, consecutive = 0;
+  // With handicap stones on the board White moves first.
+  int colour = handicap > 1 ? -1 : 1, lastMove = -1, consecutive = 0;
   const int limit = 3 * size * size;
   while (g.moves < limit) {
     const MoveResult r = engine.ChooseMove(board, colour, g.moves, lastMove);
@@ -108,7 +109,7 @@ GameOutcome SelfPlay(int size, int style, int faster, int rule) {
 }
 
 struct Configuration {
-  int size, style, faster, rule;
+  int size, style, faster, rule, handicap = 0;
 };
 
 class SelfPlayTest : public ::testing::TestWithParam<Configuration> {};
@@ -116,7 +117,7 @@ class SelfPlayTest : public ::testing::TestWithParam<Configuration> {};
 TEST_P(SelfPlayTest, GamesEndByTwoPassesWithoutRefusedMoves) {
   const Configuration c = GetParam();
   for (int game = 0; game < GamesPerConfiguration(); ++game) {
-    const GameOutcome g = SelfPlay(c.size, c.style, c.faster, c.rule);
+    const GameOutcome g = SelfPlay(c.size, c.style, c.faster, c.rule, c.handicap);
     SCOPED_TRACE("game " + std::to_string(game + 1) + ", " + std::to_string(g.moves) +
                  " moves");
     EXPECT_EQ(g.fault, "");
@@ -129,7 +130,8 @@ TEST_P(SelfPlayTest, GamesEndByTwoPassesWithoutRefusedMoves) {
 std::string Name(const ::testing::TestParamInfo<Configuration>& info) {
   const Configuration& c = info.param;
   return "Size" + std::to_string(c.size) + (c.style ? "Bold" : "Solid") +
-         (c.faster ? "Fast" : "Full") + (c.rule ? "Keima" : "");
+         (c.faster ? "Fast" : "Full") + (c.rule ? "Keima" : "") +
+         (c.handicap ? "H" + std::to_string(c.handicap) : "");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -138,7 +140,9 @@ INSTANTIATE_TEST_SUITE_P(
                       Configuration{9, 0, 1, 0}, Configuration{9, 1, 1, 0},
                       Configuration{13, 0, 1, 0},
                       Configuration{13, 1, 0, 0}, Configuration{19, 0, 1, 0},
-                      Configuration{19, 1, 0, 0}),
+                      Configuration{19, 1, 0, 0}, Configuration{9, 0, 0, 0, 2},
+                      Configuration{9, 1, 1, 0, 3}, Configuration{13, 0, 1, 0, 4},
+                      Configuration{19, 1, 1, 0, 9}),
     Name);
 
 }  // namespace
