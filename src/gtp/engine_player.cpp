@@ -1,5 +1,8 @@
 #include "gtp/engine_player.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "game/resign_check.h"
 
 namespace kz::gtp {
@@ -18,6 +21,12 @@ PlayedMove EnginePlayer::GenMove(PlaneBoard& board, const PlayState& state,
     const MoveResult r =
         engine_.ChooseMove(board, colour, state.movesPlayed, state.lastMove);
     const int code = PackedCode(r.packed);
+    // KZ_TRACE=1 in the environment prints which stage chose each move.
+    static const bool trace = std::getenv("KZ_TRACE") != nullptr;
+    if (trace)
+      std::fprintf(stderr, "kz-trace move %d colour %d stage %d at %d,%d\n",
+                   state.movesPlayed + 1, colour, code, PackedI(r.packed),
+                   PackedJ(r.packed));
     if (code == -1) break;
     if (code == 0) continue;
     return {PackedI(r.packed) * 100 + PackedJ(r.packed), r.captures};
