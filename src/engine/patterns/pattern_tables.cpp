@@ -53,13 +53,29 @@ bool Build(const ShapeDiagram& d, int capacity, std::int8_t* di, std::int8_t* dj
   return true;
 }
 
+// The parts of each library, in table order.
+const ShapeDiagram* const kPartsA[] = {kShapesAContact, kShapesAEdge, nullptr};
+const ShapeDiagram* const kPartsB[] = {kShapesBFight, kShapesBShape, nullptr};
+
+const ShapeDiagram* NthDiagram(const ShapeDiagram* const* parts, int n) {
+  if (n < 0) return nullptr;
+  for (; *parts; ++parts) {
+    int size = 0;
+    while ((*parts)[size].rows[0]) ++size;
+    if (n < size) return &(*parts)[n];
+    n -= size;
+  }
+  return nullptr;
+}
+
 template <typename Record, int Capacity, int Points>
 struct Table {
   Record records[Capacity + 1];
-  explicit Table(const ShapeDiagram* shapes) {
+  explicit Table(const ShapeDiagram* const* parts) {
     std::memset(records, 0, sizeof records);
     int k = 0;
-    for (const ShapeDiagram* d = shapes; d->rows[0] && k < Capacity; ++d) {
+    const ShapeDiagram* d;
+    for (int n = 0; (d = NthDiagram(parts, n)) != nullptr && k < Capacity; ++n) {
       Record& r = records[k];
       if constexpr (Points == 30)
         r.flag = static_cast<std::int8_t>(d->flagOrType);
@@ -75,13 +91,16 @@ struct Table {
 
 }  // namespace
 
+const ShapeDiagram* DiagramA(int n) { return NthDiagram(kPartsA, n); }
+const ShapeDiagram* DiagramB(int n) { return NthDiagram(kPartsB, n); }
+
 const PatternRecordA* PatternTableA() {
-  static const Table<PatternRecordA, kCapacityA, 30> table(kShapesA);
+  static const Table<PatternRecordA, kCapacityA, 30> table(kPartsA);
   return table.records;
 }
 
 const PatternRecordB* PatternTableB() {
-  static const Table<PatternRecordB, kCapacityB, 40> table(kShapesB);
+  static const Table<PatternRecordB, kCapacityB, 40> table(kPartsB);
   return table.records;
 }
 

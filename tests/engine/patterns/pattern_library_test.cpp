@@ -179,11 +179,34 @@ TEST(LibraryB, FirstLineShapesOnlyOnTheEdge) {
                 ". . . . . . . . ."});
   PatternLibraryB lib;
   int cursor = -1;
-  // On the edge: the block under Black's own stone, then the hane under
-  // White's; the same stones in the middle of the board give nothing.
+  // On the edge only the block under Black's own stone; the first-line hane
+  // under White's lone second-line stone waits for settled walls, and the
+  // same stones in the middle of the board give nothing.
+  EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), 408);
+  EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), -1);
+}
+
+TEST(LibraryB, FirstLineHaneBetweenSettledWalls) {
+  PlaneBoard board;
+  Place(board, {". . . . . . . . .",
+                ". . . . . . . . .",
+                ". . . . . . . . .",
+                ". . . . . . . . .",
+                ". . . . . . . . .",
+                ". . . . . . . . .",
+                ". . . O X . . . .",
+                ". . . O X . . . .",
+                ". . . . . . . . ."});
+  PatternLibraryB lib;
+  // Black: the hane under White's wall, then the block under its own.
+  int cursor = -1;
   EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), 308);
   EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), 408);
   EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), -1);
+  // White sees the same shape mirrored.
+  cursor = -1;
+  EXPECT_EQ(lib.NextMatch(board, -1, 2, &cursor), 308);
+  EXPECT_EQ(lib.NextMatch(board, -1, 2, &cursor), 408);
 }
 
 }  // namespace
