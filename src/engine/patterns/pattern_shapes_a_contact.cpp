@@ -12,6 +12,11 @@ namespace kz {
 using namespace shape_a;
 
 const ShapeDiagram kShapesAContact[] = {
+    // ---- the opponent throws in: take the stone ----------------------------------
+    {2, kThrowInCapture, {"?O?", "OLO", "?*?", nullptr}},
+    // on the first line
+    {2, kThrowInCapture, {"?*?", "OLO", "###", nullptr}},
+
     // ---- peeps: connect (urgent in every mode) -----------------------------------
     {2, kPeep, {"?O?", "L*?", "?O?", nullptr}},          // one-point jump
     {2, kPeep, {"OL?", "*O?", nullptr}},                // diagonal
@@ -208,11 +213,6 @@ const ShapeDiagram kShapesAContact[] = {
     {0, kPeep, {"?..?", ".OX?", ".*O?", "?L.?", nullptr}},
     // the cutting point on the first line
     {0, kPeep, {"?..?", ".OX?", "L*O?", "####", nullptr}},
-
-    // ---- the opponent throws in: take the stone ----------------------------------
-    {2, kThrowInCapture, {"?O?", "OLO", "?*?", nullptr}},
-    // on the first line
-    {2, kThrowInCapture, {"?*?", "OLO", "###", nullptr}},
 
     // ---- the opponent reaches for the corner of our eye: keep it -----------------
     // an eye on the first line
