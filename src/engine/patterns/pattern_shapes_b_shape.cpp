@@ -268,8 +268,8 @@ const ShapeDiagram kShapesBShape[] = {
     {4, kJumpFromContact, {"?...?", "?.*.?", "?...?", "?XOX?", "?...?", nullptr}},
     // jump ahead of our two clamped stones
     {4, kJumpFromContact, {"?...?", "?.*.?", "?...?", "?.O.?", "?XOX?", nullptr}},
-    // the enemy pushes at the gap between our stones: block it in shape
-    {4, kTigersMouth, {"?...?", "?O.O?", "?.*.?", "?.X.?", nullptr}},
+    // the enemy's pair pushes at the gap between our stones: block it in shape
+    {4, kTigersMouth, {"?...?", "?O.O?", "?.*.?", "?.X.?", "?.X.?", nullptr}},
 
     // ---- type 4: more good shape -------------------------------------------------
     // the corner stone in atari

@@ -84,19 +84,15 @@ void ExpectWellDrawn(const ShapeDiagram& d, bool libraryA) {
 }
 
 TEST(ShapeDiagrams, EveryDiagramIsWellDrawn) {
-  for (int k = 0; DiagramA(k); ++k) {
-    const ShapeDiagram* d = DiagramA(k);
-    ExpectWellDrawn(*d, true);
-    EXPECT_GE(d->flagOrType, 0);
-    EXPECT_LE(d->flagOrType, 2);
-    EXPECT_GT(d->family, 0);
-  }
-  for (int k = 0; DiagramB(k); ++k) {
-    const ShapeDiagram* d = DiagramB(k);
-    ExpectWellDrawn(*d, false);
-    EXPECT_GE(d->flagOrType, 0);
-    EXPECT_LE(d->flagOrType, 4);
-    EXPECT_GT(d->family, 0);
+  // Library A flags run 0..2, library B types 0..4; every family is named.
+  for (const bool libraryA : {true, false}) {
+    const DiagramAt at = libraryA ? DiagramA : DiagramB;
+    for (int k = 0; at(k); ++k) {
+      ExpectWellDrawn(*at(k), libraryA);
+      EXPECT_GE(at(k)->flagOrType, 0);
+      EXPECT_LE(at(k)->flagOrType, libraryA ? 2 : 4);
+      EXPECT_GT(at(k)->family, 0);
+    }
   }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "support/board_diagram.h"
 
@@ -166,29 +167,19 @@ TEST(LibraryB, CutsAndConnectionsOfType0) {
   EXPECT_EQ(lib.NextMatch(board, 1, 0, &cursor), -1);
 }
 
-TEST(LibraryB, FirstLineShapesOnlyOnTheEdge) {
-  PlaneBoard board;
-  Place(board, {". . . . . . . . .",
-                ". . . . . . . . .",
-                ". . . . . . . . .",
-                ". . . O X . . . .",
-                ". . . . . . . . .",
-                ". . . . . . . . .",
-                ". . . . . . . . .",
-                ". . . O X . . . .",
-                ". . . . . . . . ."});
+TEST(LibraryB, FirstLineShapesOnlyOnTheEdgeAndBetweenWalls) {
   PatternLibraryB lib;
-  int cursor = -1;
-  // On the edge only the block under Black's own stone; the first-line hane
-  // under White's lone second-line stone waits for settled walls, and the
-  // same stones in the middle of the board give nothing.
-  EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), 408);
-  EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), -1);
-}
-
-TEST(LibraryB, FirstLineHaneBetweenSettledWalls) {
-  PlaneBoard board;
-  Place(board, {". . . . . . . . .",
+  PlaneBoard lone, walls;
+  Place(lone, {". . . . . . . . .",
+               ". . . . . . . . .",
+               ". . . . . . . . .",
+               ". . . O X . . . .",
+               ". . . . . . . . .",
+               ". . . . . . . . .",
+               ". . . . . . . . .",
+               ". . . O X . . . .",
+               ". . . . . . . . ."});
+  Place(walls, {". . . . . . . . .",
                 ". . . . . . . . .",
                 ". . . . . . . . .",
                 ". . . . . . . . .",
@@ -197,16 +188,22 @@ TEST(LibraryB, FirstLineHaneBetweenSettledWalls) {
                 ". . . O X . . . .",
                 ". . . O X . . . .",
                 ". . . . . . . . ."});
-  PatternLibraryB lib;
-  // Black: the hane under White's wall, then the block under its own.
-  int cursor = -1;
-  EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), 308);
-  EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), 408);
-  EXPECT_EQ(lib.NextMatch(board, 1, 2, &cursor), -1);
-  // White sees the same shape mirrored.
-  cursor = -1;
-  EXPECT_EQ(lib.NextMatch(board, -1, 2, &cursor), 308);
-  EXPECT_EQ(lib.NextMatch(board, -1, 2, &cursor), 408);
+  // Lone stones on the edge: only the block under Black's own stone; the
+  // first-line hane under White's lone second-line stone waits for settled
+  // walls, and the same stones in the middle of the board give nothing.
+  // Between walls: the hane under the enemy's wall, then the block, for
+  // either colour.
+  struct Case {
+    const PlaneBoard* board;
+    int own;
+    std::vector<int> points;
+  } cases[] = {{&lone, 1, {408}}, {&walls, 1, {308, 408}}, {&walls, -1, {308, 408}}};
+  for (const Case& c : cases) {
+    std::vector<int> points;
+    int cursor = -1;
+    for (int m; (m = lib.NextMatch(*c.board, c.own, 2, &cursor)) >= 0;) points.push_back(m);
+    EXPECT_EQ(points, c.points) << "own " << c.own;
+  }
 }
 
 }  // namespace
