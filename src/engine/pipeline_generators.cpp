@@ -118,6 +118,34 @@ int PipelineGenerators::SavingMove(int i, int j, int* liberties) {
   const int weak = EnemyNeighbours(*board_, i, j, 1, stones, 4);
   for (int k = 0; k < weak; ++k)
     consider(FirstLiberty(*board_, stones[k] / 100, stones[k] % 100));
+  // A counter-atari next: an adjacent enemy chain with two liberties that
+  // our stone puts in atari and that cannot escape. Taking it saves the
+  // chain better than running, so it counts two liberties more than the
+  // chain keeps at once.
+  if (board_->ChainLiberties(i, j) >= 2) {
+    const int pairs = EnemyNeighbours(*board_, i, j, 2, stones, 4);
+    for (int k = 0; k < pairs; ++k) {
+      const int ei = stones[k] / 100, ej = stones[k] % 100;
+      int theirs[2];
+      LibertyList(*board_, ei, ej, theirs, 2);
+      for (const int x : theirs) {
+        const int xi = x / 100, xj = x % 100;
+        if (!KeimaAllows(xi, xj, 1)) continue;
+        PlaneBoard& trial = Work(kTrialBoard);
+        CopyBoard(*board_, trial, size_);
+        if (Refused(trial.PlayStone(xi, xj, 1, 1))) continue;
+        const int kept = trial.ChainLiberties(i, j);
+        if (kept < 2 || trial.ChainLiberties(xi, xj) < 2 ||
+            trial.ChainLiberties(ei, ej) != 1)
+          continue;
+        if (ReadAtari(trial, ei, ej).status != 1) continue;
+        if (best < 0 || kept + 2 > bestLibs) {
+          best = x;
+          bestLibs = kept + 2;
+        }
+      }
+    }
+  }
   int libs[4];
   const int count = LibertyList(*board_, i, j, libs, 4);
   for (int k = 0; k < count && k < 4; ++k) consider(libs[k]);

@@ -99,6 +99,12 @@ class PipelineGenerators : public CandidateGenerators {
   // a liberty, after which the chain cannot be captured. -1 when none.
   // `liberties` gets the chain's liberties after the move.
   int SavingMove(int i, int j, int* liberties);
+  // For a positive chain at (i, j) that reading `lost` found capturable:
+  // when its owner, moving first, can save it with at least `minAfter`
+  // liberties, offer the capture (mover -1, checked with `strictness`) or
+  // the saving move (mover +1).
+  void OfferLostChain(Candidate& best, int i, int j, const ReadResult& lost,
+                      int minAfter, int mover, int score, int strictness);
   // Whether the positive chain at (i, j) would be safe after a stone of +1
   // at `move` (read on the TrialBoard).
   bool SavedBy(int i, int j, int move, int* liberties);

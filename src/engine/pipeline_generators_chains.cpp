@@ -39,6 +39,21 @@ void Offer(Candidate& best, int score, int move, int extra) {
 
 }  // namespace
 
+void PipelineGenerators::OfferLostChain(Candidate& best, int i, int j,
+                                        const ReadResult& lost, int minAfter,
+                                        int mover, int score, int strictness) {
+  int after = 0;
+  const int save = SavingMove(i, j, &after);
+  if (save < 0 || after < minAfter) return;
+  const int size = board_->ChainSize(i, j);
+  if (mover == -1) {
+    if (lost.move >= 0 && SafeFor(lost.move, -1, strictness))
+      Offer(best, score, Filtered(lost.move, -1, false), size);
+    return;
+  }
+  Offer(best, score, Filtered(save, 1, true), size);
+}
+
 // ---- Operation 10. ----
 
 Candidate PipelineGenerators::AtariCandidate(int colour, int flag) {
@@ -276,15 +291,7 @@ Candidate PipelineGenerators::CaptureCandidateB(int colour) {
       const ReadResult r = mover == -1 ? ConfirmThreeLibertyCapture(b, i, j)
                                        : ReadThreeLiberties(b, i, j);
       if (r.status != 1) continue;
-      int after = 0;
-      const int save = SavingMove(i, j, &after);
-      if (save < 0 || after < 4) continue;
-      if (mover == -1) {
-        if (r.move >= 0 && SafeFor(r.move, -1))
-          Offer(best, score, Filtered(r.move, -1, false), size);
-        continue;
-      }
-      Offer(best, score, Filtered(save, 1, true), size);
+      OfferLostChain(best, i, j, r, 4, mover, score, kSafetyPlain);
     }
   return best;
 }
@@ -312,15 +319,7 @@ Candidate PipelineGenerators::CaptureCandidateC(int colour) {
         if (size < 2) continue;
         const ReadResult r = ReadFourLiberties(b, i, j);
         if (r.status != 1 || !QuickFourLibertyTest(b, i, j)) continue;
-        int after = 0;
-        const int save = SavingMove(i, j, &after);
-        if (save < 0 || after < 5) continue;
-        if (mover == -1) {
-          if (r.move >= 0 && SafeFor(r.move, -1, kSafetyQuickTests))
-            Offer(best, score, Filtered(r.move, -1, false), size);
-          continue;
-        }
-        Offer(best, score, Filtered(save, 1, true), size);
+        OfferLostChain(best, i, j, r, 5, mover, score, kSafetyQuickTests);
         continue;
       }
       // A race: the weakest adjacent chain of the other side, not settled,

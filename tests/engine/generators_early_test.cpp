@@ -31,6 +31,7 @@ class GenEngine : public ThinkEngine {
         deadSnapshot_[PlaneIndex(i, j)] = b.GetDead(i, j);
   }
   void SetHandicap(int h) { handicap_ = h; }
+  using PipelineGenerators::SavingMove;
 };
 
 // Every stored plane a generator could disturb, as one string.
@@ -581,6 +582,32 @@ TEST_F(Generators, UnderKeimaGoNoGeneratorAnswersAForbiddenPoint) {
       EXPECT_TRUE(allowed(engine.IsMoveSafe(move, 1)));
     }
   }
+}
+
+// ---- The rescue of a short chain: a counter-atari that nets the enemy
+// stone beats running. ----
+
+TEST_F(Generators, RescueNetsTheAdjacentEnemyStoneRatherThanRun) {
+  // Black (1, 1) has two liberties; White (2, 1) beside it has two. Black
+  // at (2, 2) ataris it and its escape to (2, 0) is caught by Black (3, 0).
+  test::Place(board, 9,
+              {". . . X . . . . .", ". X O X . . . . .", ". O . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 201, 12);
+  int libs = 0;
+  EXPECT_EQ(engine.SavingMove(1, 1, &libs), 202);
+  EXPECT_EQ(libs, 4);
+  // In open ground the atari does not net the stone (it runs out either
+  // way): Black (4, 4) runs out instead, to four liberties.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . O . . . .", ". . . . X O X . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 504, 12);
+  const int run = engine.SavingMove(4, 4, &libs);
+  EXPECT_TRUE(run == 304 || run == 405) << run;
+  EXPECT_EQ(libs, 4);
 }
 
 }  // namespace

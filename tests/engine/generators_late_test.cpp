@@ -454,21 +454,33 @@ TEST_F(LateGenerators, ShapeSetAKnowsItsThreeShapesInEveryOrientation) {
 
 TEST_F(LateGenerators, ShapeSetBKnowsItsTwoShapesInEveryOrientation) {
   const std::initializer_list<RelStone> jumpOut = {{2, 0, 'X'}, {2, 1, 'O'}};
-  const std::initializer_list<RelStone> peep = {
-      {0, 1, 'X'}, {1, 0, 'X'}, {1, 1, 'O'}};
+  const std::initializer_list<RelStone> knight = {{1, 2, 'X'}};
   for (int symmetry = 0; symmetry < 8; ++symmetry) {
-    for (const auto& shape : {jumpOut, peep}) {
+    for (const auto& shape : {jumpOut, knight}) {
       PlaceTurned(board, shape, symmetry);
       Setup(1, 404, 2);
       EXPECT_EQ(engine.MatchShapeB(4, 4), 1) << "symmetry " << symmetry;
     }
   }
-  // The peep's two stones already one chain: nothing to connect.
-  PlaceTurned(board, {{0, 1, 'X'}, {1, 0, 'X'}, {1, 1, 'O'}, {-1, 1, 'X'},
-                      {-1, 0, 'X'}, {-1, -1, 'X'}, {0, -1, 'X'}, {1, -1, 'X'}},
-              0);
+  // The knight's move only into open ground: not in contact with an enemy
+  // stone, not where the two points between are taken, not beside our own.
+  // (In these placements 'X' is Black, the side to move.)
+  for (const auto& crowded : {std::initializer_list<RelStone>{{1, 2, 'X'}, {-1, -1, 'O'}},
+                              {{1, 2, 'X'}, {1, 1, 'O'}},
+                              {{1, 2, 'X'}, {0, 1, 'X'}},
+                              {{1, 2, 'X'}, {-2, 0, 'O'}}}) {
+    PlaceTurned(board, crowded, 0);
+    Setup(1, 404, 2);
+    EXPECT_EQ(engine.MatchShapeB(4, 4), 0);
+  }
+  // Nor on the first two lines on its open side.
+  PlaceTurned(board, {{1, 2, 'X'}}, 0);
   Setup(1, 404, 2);
-  EXPECT_EQ(engine.MatchShapeB(4, 4), 0);
+  EXPECT_EQ(engine.MatchShapeB(4, 4), 1);
+  board.Reset(9, 0);
+  board.PlayStone(2, 3, 1, 0);  // the candidate (1, 1) is on the second line
+  Setup(1, 203, 2);
+  EXPECT_EQ(engine.MatchShapeB(1, 1), 0);
   // A shape point must be empty.
   PlaceTurned(board, {{0, 0, 'X'}, {2, 0, 'X'}, {2, 1, 'O'}}, 0);
   Setup(1, 404, 2);

@@ -65,6 +65,7 @@ class ScriptedEngine : public ThinkEngine {
     return Move("PatternBMove" + std::to_string(type));
   }
   int PlayOpenAreaPoint() override { return Move("PlayOpenAreaPoint"); }
+  int PlayShapePoint() override { return Move("PlayShapePoint"); }
   int CaptureToRescue() override { return Move("CaptureToRescue"); }
   Candidate ExtendTwoLibertyChain(int colour) override {
     return Cand("ExtendTwoLibertyChain", colour);

@@ -123,7 +123,13 @@ TEST_P(SelfPlayTest, GamesEndByTwoPassesWithoutRefusedMoves) {
     EXPECT_EQ(g.fault, "");
     EXPECT_TRUE(g.endedByPasses) << "no two passes within the move limit";
     EXPECT_EQ(g.refused, 0);
-    EXPECT_GT(g.moves, c.size * 2) << "a real game, not an early pass";
+    // Keima-go leaves fewer points to play (every stone a knight's move from
+    // its own), so its games are shorter, yet more than the opening. On 9
+    // lines the knight's-move points soon all lie in the mover's own area,
+    // where the shape stage does not play, so a game may end after a few
+    // stones: there only the rules are checked.
+    const int shortest = c.rule == 0 ? c.size * 2 : c.size == 9 ? 0 : c.size;
+    EXPECT_GT(g.moves, shortest) << "a real game, not an early pass";
   }
 }
 
@@ -142,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Configuration{13, 1, 0, 0}, Configuration{19, 0, 1, 0},
                       Configuration{19, 1, 0, 0}, Configuration{9, 0, 0, 0, 2},
                       Configuration{9, 1, 1, 0, 3}, Configuration{13, 0, 1, 0, 4},
-                      Configuration{19, 1, 1, 0, 9}),
+                      Configuration{19, 1, 1, 0, 9}, Configuration{9, 0, 0, 1},
+                      Configuration{13, 1, 1, 1}, Configuration{19, 0, 0, 1, 2}),
     Name);
 
 }  // namespace

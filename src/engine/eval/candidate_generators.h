@@ -20,6 +20,8 @@
 //                                    50, 51)
 #pragma once
 
+#include <cstddef>
+
 #include "engine/board/board_geometry.h"
 #include "engine/eval/capture_reader.h"
 
@@ -66,6 +68,10 @@ class CandidateGenerators : public CaptureReader {
     int count;
     ShapePointRule points[12];
   };
+  // True when the empty point (i, j) fits one of the shapes in one of the
+  // eight symmetries.
+  template <std::size_t N>
+  bool MatchesAnyShape(const Shape (&shapes)[N], int i, int j) const;
 
  protected:
   // The game board seen from colour `a` (+1 or -1) for the object's life.

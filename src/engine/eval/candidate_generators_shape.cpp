@@ -47,38 +47,38 @@ constexpr CandidateGenerators::Shape kShapesB[2] = {
     {8,
      {{2, 0, 'O'}, {2, 1, 'X'}, {1, 0, '.'}, {0, 1, '.'}, {0, -1, '.'},
       {-1, 0, '.'}, {1, 1, 'o'}, {1, -1, 'o'}}},
-    // Connect against a peep: two diagonal own stones of different chains,
-    // the enemy already on one cutting point.
-    //   * O
-    //   O X
-    {3, {{0, 1, 'O'}, {1, 0, 'O'}, {1, 1, 'X'}}},
+    // Knight's move into open ground: our stone a knight's move away, the
+    // candidate and all its neighbours empty, room on the three sides it
+    // opens (so never below the third line there). Under Keima-go it is
+    // the development move; elsewhere it comes only after the pipeline's
+    // open-area stages found nothing.
+    //   . . .
+    //   . * . .
+    //   . . . O
+    //   .
+    {12,
+     {{1, 2, 'O'}, {-1, -1, '.'}, {-1, 0, '.'}, {-1, 1, '.'}, {0, -1, '.'},
+      {0, 1, '.'}, {1, -1, '.'}, {1, 0, '.'}, {1, 1, '.'}, {-2, 0, '.'},
+      {0, -2, '.'}, {2, 0, '.'}}},
 };
 
 }  // namespace
 
-int CandidateGenerators::MatchShapeA(int i, int j) {
-  if (!EmptyAt(i, j)) return 0;
-  for (const Shape& shape : kShapesA)
+template <std::size_t N>
+bool CandidateGenerators::MatchesAnyShape(const Shape (&shapes)[N], int i, int j) const {
+  if (!EmptyAt(i, j)) return false;
+  for (const Shape& shape : shapes)
     for (int symmetry = 0; symmetry < 8; ++symmetry)
-      if (ShapeFits(shape, symmetry, i, j)) return 1;
-  return 0;
+      if (ShapeFits(shape, symmetry, i, j)) return true;
+  return false;
+}
+
+int CandidateGenerators::MatchShapeA(int i, int j) {
+  return MatchesAnyShape(kShapesA, i, j) ? 1 : 0;
 }
 
 int CandidateGenerators::MatchShapeB(int i, int j) {
-  if (!EmptyAt(i, j)) return 0;
-  for (int k = 0; k < 2; ++k)
-    for (int symmetry = 0; symmetry < 8; ++symmetry) {
-      if (!ShapeFits(kShapesB[k], symmetry, i, j)) continue;
-      if (k == 1) {
-        // Already one chain: nothing to connect.
-        const Step p = Turn(symmetry, 0, 1), q = Turn(symmetry, 1, 0);
-        if (board_->GetChain(i + p.di, j + p.dj) ==
-            board_->GetChain(i + q.di, j + q.dj))
-          continue;
-      }
-      return 1;
-    }
-  return 0;
+  return MatchesAnyShape(kShapesB, i, j) ? 1 : 0;
 }
 
 // ---------------------------------------------------- 40 PlayShapePoint --
