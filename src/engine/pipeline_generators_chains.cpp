@@ -141,7 +141,9 @@ Candidate PipelineGenerators::TwoLibertyCandidate(int colour, int flag) {
       const int score = (size < kUrgent ? size + 1 : size) + bonus;
       if (mover == 1) {
         // Ours: saved only when the opponent could take it and could
-        // start with an atari that holds.
+        // start with an atari that holds; a lone stone that cuts nothing
+        // is not worth running out with.
+        if (size < 2 && bonus == 0) continue;
         if (ReadTwoLiberties(b, i, j).status != 1 &&
             !(flag == 1 && QuickTwoLibertyTest(b, i, j)))
           continue;

@@ -239,6 +239,22 @@ TEST_F(Generators, TwoLibertyCandidateRunsOutBeforeTheLadder) {
   ExpectEveryGeneratorRestoresTheBoard();
 }
 
+TEST_F(Generators, TwoLibertyCandidateLetsALoneStoneThatCutsNothingGo) {
+  // The same ladder, but the White stones around Black (5, 5) are one
+  // chain: running out would save nothing worth a move.
+  test::Place(board, 19,
+              {". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . . . . . . .", ". . . . . . . . . .",
+               ". . . . O O . . . .", ". . . . O X . . . .",
+               ". . . . . . O . . ."});
+  engine.Prepare(board, kBlack, 606, 20);
+  EXPECT_EQ(engine.TwoLibertyCandidate(kBlack, 0).move, -1);
+  // White to move still takes it.
+  engine.Prepare(board, kWhite, 505, 20);
+  const Candidate c = engine.TwoLibertyCandidate(kBlack, 0);
+  EXPECT_TRUE(c.move == 605 || c.move == 506) << c.move;
+}
+
 TEST_F(Generators, TwoLibertyCandidateAttacksTheOpponentsStone) {
   LadderShape(board, false);
   engine.Prepare(board, kBlack, 505, 20);
