@@ -325,6 +325,23 @@ int PipelineGenerators::LocalShapeTest(int i, int j) {
   return 0;
 }
 
+bool PipelineGenerators::WorthMending(int i, int j, int mover) {
+  // Our cut into the opponent's pieces is always worth a look.
+  if (mover == -1) return true;
+  // The opponent's cut matters only when its cutting stone would hold
+  // there, and only when both pieces it separates are more than a lone
+  // stone short of liberties.
+  if (!SafeFor(MoveCodeOf(i, j), -1, kSafetyQuickTests)) return false;
+  const PlaneBoard& b = *board_;
+  for (const Step& d : kOrthogonal) {
+    const int a = i + d.di, c = j + d.dj;
+    if (InsideBoard(a, c) && b.GetChain(a, c) > 0 && b.ChainSize(a, c) == 1 &&
+        b.ChainLiberties(a, c) <= 2)
+      return false;
+  }
+  return true;
+}
+
 int PipelineGenerators::LocalShapeMove(int colour) {
   if (board_ == nullptr) return -1;
   ColourView view(*board_, colour);
@@ -336,7 +353,7 @@ int PipelineGenerators::LocalShapeMove(int colour) {
     for (int j = aj.from;; j += aj.step) {
       if (board_->GetChain(i, j) == 0 && board_->GetRegion(i, j) == 0 &&
           AreaAt(i, j) == 0 && EmptyNeighbours(i, j) >= 1 &&
-          LocalShapeTest(i, j) &&
+          LocalShapeTest(i, j) && WorthMending(i, j, mover) &&
           SafeFor(MoveCodeOf(i, j), mover, kSafetyQuickTests))
         return MoveCodeOf(i, j);
       if (j == aj.to) break;

@@ -105,6 +105,9 @@ class PipelineGenerators : public CandidateGenerators {
   // the saving move (mover +1).
   void OfferLostChain(Candidate& best, int i, int j, const ReadResult& lost,
                       int minAfter, int mover, int score, int strictness);
+  // Whether the cutting point (i, j) of two positive chains is worth the
+  // move of `mover` there (operation 22).
+  bool WorthMending(int i, int j, int mover);
   // Whether the positive chain at (i, j) would be safe after a stone of +1
   // at `move` (read on the TrialBoard).
   bool SavedBy(int i, int j, int move, int* liberties);

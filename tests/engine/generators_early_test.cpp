@@ -452,6 +452,27 @@ TEST_F(Generators, LocalShapeMendsOwnCutAndCutsTheOpponent) {
   EXPECT_EQ(engine.LocalShapeTest(5, 5), 0);
 }
 
+TEST_F(Generators, LocalShapeLeavesCutsThatCostNothing) {
+  // The cut at (4, 3) would leave White's cutting stone in atari against
+  // Black (5, 3): nothing to mend. Black still cuts White's own diagonal.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . X . X . . .", ". . . O X . . . .", ". . . . . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 304, 10);
+  EXPECT_EQ(engine.LocalShapeMove(kBlack), -1);
+  // One piece a lone stone with two liberties: letting it go costs little.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . O . . . . .",
+               ". . . X . . . . .", ". . . O X . . . .", ". . . . . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 302, 10);
+  EXPECT_EQ(engine.LocalShapeMove(kBlack), -1);
+  // For White the same point cuts two Black stones: still played.
+  engine.Prepare(board, kWhite, 304, 10);
+  EXPECT_EQ(engine.LocalShapeMove(kBlack), 403);
+}
+
 // ---- Operation 24: the vital point. ----
 
 TEST_F(Generators, VitalPointOfAStraightThreeOnTheEdge) {
