@@ -99,6 +99,16 @@ class PipelineGenerators : public CandidateGenerators {
   // a liberty, after which the chain cannot be captured. -1 when none.
   // `liberties` gets the chain's liberties after the move.
   int SavingMove(int i, int j, int* liberties);
+  // A chain as a candidate's target: its size, whether it cuts, and the
+  // score (size + 1 below the urgent 999, plus 2 for a cutting chain).
+  struct ChainWeight {
+    int size = 0;
+    bool cutting = false;
+    int score = 0;
+    // A lone stone that cuts nothing is not worth running out with.
+    bool WorthRunning() const { return size >= 2 || cutting; }
+  };
+  ChainWeight WeighChain(int i, int j) const;
   // For a positive chain at (i, j) that reading `lost` found capturable:
   // when its owner, moving first, can save it with at least `minAfter`
   // liberties, offer the capture (mover -1, checked with `strictness`) or

@@ -39,6 +39,14 @@ void Offer(Candidate& best, int score, int move, int extra) {
 
 }  // namespace
 
+PipelineGenerators::ChainWeight PipelineGenerators::WeighChain(int i, int j) const {
+  ChainWeight w;
+  w.size = board_->ChainSize(i, j);
+  w.cutting = IsCuttingChain(i, j);
+  w.score = (w.size < kUrgent ? w.size + 1 : w.size) + (w.cutting ? 2 : 0);
+  return w;
+}
+
 void PipelineGenerators::OfferLostChain(Candidate& best, int i, int j,
                                         const ReadResult& lost, int minAfter,
                                         int mover, int score, int strictness) {
@@ -136,14 +144,13 @@ Candidate PipelineGenerators::TwoLibertyCandidate(int colour, int flag) {
     for (int j = 0; j < size_; ++j) {
       const int id = b.GetChain(i, j);
       if (id <= 0 || seen.Check(id) || b.ChainLiberties(i, j) != 2) continue;
-      const int size = b.ChainSize(i, j);
-      const int bonus = IsCuttingChain(i, j) ? 2 : 0;
-      const int score = (size < kUrgent ? size + 1 : size) + bonus;
+      const ChainWeight w = WeighChain(i, j);
+      const int size = w.size, score = w.score;
       if (mover == 1) {
         // Ours: saved only when the opponent could take it and could
-        // start with an atari that holds; a lone stone that cuts nothing
-        // is not worth running out with.
-        if (size < 2 && bonus == 0) continue;
+        // start with an atari that holds, and only when it is worth
+        // running out with.
+        if (!w.WorthRunning()) continue;
         if (ReadTwoLiberties(b, i, j).status != 1 &&
             !(flag == 1 && QuickTwoLibertyTest(b, i, j)))
           continue;
@@ -255,17 +262,15 @@ Candidate PipelineGenerators::CaptureCandidateA(int colour) {
         if (ReadAtari(trial, i, j).status == 1) attack = x;
       }
       if (attack < 0) continue;
-      const int size = b.ChainSize(i, j);
-      const int score = (size < kUrgent ? size + 1 : size) +
-                        (IsCuttingChain(i, j) ? 2 : 0);
+      const ChainWeight w = WeighChain(i, j);
       int after = 0;
       const int save = SavingMove(i, j, &after);
       // Either side's move matters only when the chain's owner, moving
-      // first, could run out; a lone stone that cuts nothing is not worth
-      // running out with.
+      // first, could run out, and ours only when worth running out with.
       if (save < 0 || after < 3) continue;
-      if (mover == 1 && size < 2 && !IsCuttingChain(i, j)) continue;
-      Offer(best, score, Filtered(mover == -1 ? attack : save, mover, false), size);
+      if (mover == 1 && !w.WorthRunning()) continue;
+      Offer(best, w.score, Filtered(mover == -1 ? attack : save, mover, false),
+            w.size);
     }
   return best;
 }
@@ -284,9 +289,7 @@ Candidate PipelineGenerators::CaptureCandidateB(int colour) {
       const int id = b.GetChain(i, j);
       if (id <= 0 || seen.Check(id) || b.ChainLiberties(i, j) != 3) continue;
       if (IsGroupSettled(i, j, b)) continue;
-      const int size = b.ChainSize(i, j);
-      const int score = (size < kUrgent ? size + 1 : size) +
-                        (IsCuttingChain(i, j) ? 2 : 0);
+      const int score = WeighChain(i, j).score;
       // The chain must be lost with the other side to move, and its owner,
       // moving first, must be able to make it safe: only then does the
       // point matter to both.

@@ -17,6 +17,26 @@ int ChainSign(const PlaneBoard& board, int i, int j) {
   return Sign(board.GetChain(i, j));
 }
 
+// Visits every enemy stone orthogonally next to a stone that `member`
+// (a, b, chain id) selects, with its point; stops and answers true as soon
+// as `visit` (u, v) does.
+template <class Member, class Visit>
+bool AnyEnemyNeighbour(const PlaneBoard& board, Member member, Visit visit) {
+  const int n = board.GetSize();
+  for (int a = 0; a < n; ++a)
+    for (int b = 0; b < n; ++b) {
+      const int id = board.GetChain(a, b);
+      if (id == 0 || !member(a, b, id)) continue;
+      for (const Step& d : kOrthogonal) {
+        const int u = a + d.di, v = b + d.dj;
+        if (!board.OnBoard(u, v)) continue;
+        const int e = board.GetChain(u, v);
+        if (e != 0 && Sign(e) != Sign(id) && visit(u, v)) return true;
+      }
+    }
+  return false;
+}
+
 }  // namespace
 
 int CaptureReader::LibertyList(const PlaneBoard& board, int i, int j, int* out,
@@ -326,62 +346,36 @@ int CaptureReader::LibertyShapeTest(const PlaneBoard& board, int i, int j,
 
 int CaptureReader::TouchesDeadEnemy(const PlaneBoard& board, int a,
                                     int b) const {
-  const int n = board.GetSize();
-  for (int i = 0; i < n; ++i)
-    for (int j = 0; j < n; ++j) {
-      const int id = board.GetChain(i, j);
-      if (id == 0 || (id != a && id != b)) continue;
-      for (const Step& d : kOrthogonal) {
-        const int u = i + d.di, v = j + d.dj;
-        if (!board.OnBoard(u, v)) continue;
-        const int e = board.GetChain(u, v);
-        if (e != 0 && Sign(e) != Sign(id) && board.GetDead(u, v) == 1)
-          return 1;
-      }
-    }
-  return 0;
+  return AnyEnemyNeighbour(
+             board, [&](int, int, int id) { return id == a || id == b; },
+             [&](int u, int v) { return board.GetDead(u, v) == 1; })
+             ? 1
+             : 0;
 }
 
 int CaptureReader::NeighbourChainSize(const PlaneBoard& board, int i,
                                       int j) const {
   const int id = board.GetChain(i, j);
   if (id == 0) return 0;
-  const int n = board.GetSize();
   int largest = 0;
-  for (int a = 0; a < n; ++a)
-    for (int b = 0; b < n; ++b) {
-      if (board.GetChain(a, b) != id) continue;
-      for (const Step& d : kOrthogonal) {
-        const int u = a + d.di, v = b + d.dj;
-        if (!board.OnBoard(u, v)) continue;
-        const int e = board.GetChain(u, v);
-        if (e == 0 || Sign(e) == Sign(id) ||
-            deadSnapshot_[PlaneIndex(u, v)] != 1)
-          continue;
-        const int size = board.ChainSize(u, v);
-        if (size > largest) largest = size;
-      }
-    }
+  AnyEnemyNeighbour(
+      board, [&](int, int, int chain) { return chain == id; },
+      [&](int u, int v) {
+        if (deadSnapshot_[PlaneIndex(u, v)] == 1 && board.ChainSize(u, v) > largest)
+          largest = board.ChainSize(u, v);
+        return false;
+      });
   return largest;
 }
 
 int CaptureReader::CanCaptureNeighbour(const PlaneBoard& board,
                                        int linkId) const {
   if (linkId == 0) return 0;
-  const int n = board.GetSize();
-  for (int a = 0; a < n; ++a)
-    for (int b = 0; b < n; ++b) {
-      const int id = board.GetChain(a, b);
-      if (id == 0 || board.GetLink(a, b) != linkId) continue;
-      for (const Step& d : kOrthogonal) {
-        const int u = a + d.di, v = b + d.dj;
-        if (!board.OnBoard(u, v)) continue;
-        const int e = board.GetChain(u, v);
-        if (e != 0 && Sign(e) != Sign(id) && board.ChainLiberties(u, v) == 1)
-          return 1;
-      }
-    }
-  return 0;
+  return AnyEnemyNeighbour(
+             board, [&](int a, int b, int) { return board.GetLink(a, b) == linkId; },
+             [&](int u, int v) { return board.ChainLiberties(u, v) == 1; })
+             ? 1
+             : 0;
 }
 
 int CaptureReader::CanAtariSafely(const PlaneBoard& board, int i, int j) {
