@@ -398,26 +398,31 @@ int PipelineGenerators::VitalPointMove() {
 // enemy region the stone goes where it takes the most eye space and keeps
 // the liberties the region's size asks for (it must live long enough to
 // spoil the eyes); in an own region it goes where it splits the region in
-// two and keeps its liberties, making a second eye.
+// two and keeps its liberties, making a second eye. Only a region that is
+// the group's one hope of eyes counts: every chain around it belongs to a
+// group that is neither settled nor has another eye. An own region of more
+// than seven points makes two eyes by itself and an enemy one cannot be
+// spoilt by one stone, so neither is played in.
 int PipelineGenerators::RegionVitalPoint() {
   PlaneBoard& b = *board_;
   ColourView view(b, colour_);
   int best = -1, bestScore = 0;
+  // Regions already judged: their ids and whether they may be played in.
+  int judged[16], verdict[16], nJudged = 0;
   for (int i = 0; i < size_; ++i)
     for (int j = 0; j < size_; ++j) {
       const int region = b.GetRegion(i, j);
       if (region == 0 || b.GetChain(i, j) != 0) continue;
       const int size = b.RegionSize(i, j);
-      if (size < 5 || size > 15) continue;
-      // The group around the region.
-      int wall = -1;
-      for (const Step& d : kOrthogonal) {
-        const int a = i + d.di, c = j + d.dj;
-        if (InsideBoard(a, c) && Sign(b.GetChain(a, c)) == Sign(region))
-          wall = MoveCodeOf(a, c);
+      if (size < 5 || size > 7) continue;  // of the 5..15 the phase looks at
+      int k = 0;
+      while (k < nJudged && judged[k] != region) ++k;
+      if (k == nJudged) {
+        if (nJudged == 16) continue;
+        judged[nJudged] = region;
+        verdict[nJudged++] = RegionIsOnlyEyeSpace(i, j) ? 1 : 0;
       }
-      if (wall >= 0 && IsGroupSettled(wall / 100, wall % 100, b)) continue;
-      if (wall >= 0 && b.LinkEyeCount(wall / 100, wall % 100) >= 2) continue;
+      if (verdict[k] == 0) continue;
       const int inside = EmptyNeighbours(i, j);
       if (!KeimaAllows(i, j, 1)) continue;
       PlaneBoard& trial = Work(kTrialBoard);
@@ -426,8 +431,7 @@ int PipelineGenerators::RegionVitalPoint() {
       const int libs = trial.ChainLiberties(i, j);
       int score = 0;
       if (region < 0) {
-        const int need = size <= 7 ? 2 : size <= 11 ? 3 : 4;
-        if (libs < need || inside < 3) continue;
+        if (libs < 2 || inside < 3) continue;
         score = 10 * inside + libs;
       } else {
         // Own region: the stone must split it (two separate empty parts

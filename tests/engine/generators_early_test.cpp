@@ -422,6 +422,24 @@ TEST_F(Generators, PatternBMendsADiagonalCut) {
   ExpectEveryGeneratorRestoresTheBoard();
 }
 
+TEST_F(Generators, PatternBMakesNoEyeShapeInsideTheTerritoryOfALiveGroup) {
+  // From a game's end: Black's left side is settled. The eye shape of
+  // type 3 at (1, 6) only filled Black's own territory.
+  test::Place(board, 9,
+              {"X O O . . . . . .",
+               "X X O O . . O . .",
+               ". X X O . O X . .",
+               "X . X O O O X . .",
+               ". X . X X X O O .",
+               "X . X X X X O X .",
+               ". . X O O O O O .",
+               "X X X O . O X X .",
+               ". X O O . . X . ."});
+  engine.Prepare(board, kBlack, -1, 54);
+  const int m = engine.PatternBMove(3);
+  EXPECT_TRUE(m < 0 || board.GetRegion(m / 100, m % 100) <= 0) << m;
+}
+
 TEST_F(Generators, PatternBFindsNothingOnAnEmptyBoard) {
   test::Place(board, 9, {"."});
   engine.Prepare(board, kBlack, -1, 0);
@@ -571,6 +589,36 @@ TEST_F(Generators, VitalPointReducesALargerEnemyRegion) {
   engine.Prepare(board, kBlack, 304, 20);
   const int m = engine.VitalPointMove();
   EXPECT_TRUE(m == 100 || m == 101) << m;
+}
+
+TEST_F(Generators, VitalPointLeavesTheTerritoryOfALivingGroupAlone) {
+  // From a game: Black's lower side is a wide region of its own. Splitting
+  // it again and again only filled Black's territory point by point while
+  // White pressed in from above; no vital point is inside it.
+  test::Place(board, 9,
+              {". . . . . . . O .",
+               ". . . O X X O O X",
+               ". O O . O O X X .",
+               "O O X O O . X . .",
+               "O X X . . O O O O",
+               "O X . . X . O X X",
+               "O X . X . X X X .",
+               "X . X . . . . . .",
+               ". X . . . . . . ."});
+  engine.Prepare(board, kBlack, 303, 42);
+  const int m = engine.VitalPointMove();
+  EXPECT_TRUE(m < 0 || board.GetRegion(m / 100, m % 100) <= 0) << m;
+  // A small enemy region of a group without other eyes is still spoilt.
+  test::Place(board, 9,
+              {". . . O . X . . .",
+               ". . . O . X . . .",
+               "O O O O . X . . .",
+               ". . . . . X . . .",
+               "X X X X X X . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 304, 20);
+  const int kill = engine.VitalPointMove();
+  EXPECT_TRUE(kill == 100 || kill == 101) << kill;
 }
 
 // ---- Keima-go: no generator answers a point the rule forbids. ----

@@ -604,6 +604,44 @@ TEST_F(LateGenerators, EyeVitalPointIsTheMiddleOfAStraightThree) {
   EXPECT_EQ(engine.PlayEyeVitalPoint(-1), -1);
 }
 
+TEST_F(LateGenerators, EyeVitalPointLeavesTheEyeSpaceOfALiveGroup) {
+  // From a game: White's upper left has eyes to spare ((0, 4)..(0, 6) and
+  // (2, 2) besides the corner). The middle of the corner space only filled
+  // White's own territory.
+  test::Place(board, 9,
+              {". . . O O X . . .",
+               "O . O O X . X . .",
+               ". O . O X . . . .",
+               ". O O X . . X . .",
+               ". O X X X . . X .",
+               "O O O X . . O X .",
+               ". X X . X X O O .",
+               ". . X . . . O . .",
+               ". . . . . . . . ."});
+  Setup(-1, 305, 2);
+  const int m = engine.PlayEyeVitalPoint(-1);
+  EXPECT_TRUE(m < 0 || board.GetRegion(m / 100, m % 100) >= 0) << m;
+}
+
+TEST_F(LateGenerators, EyeShapeMoveSparesTheWallOfAnEyeTheGroupCanDoWithout) {
+  // From a game's opening: Black's group does not hang on its eye at (3, 3);
+  // guarding its diagonal at (2, 2) was a wasted move while White's
+  // stones pressed at the top.
+  test::Place(board, 9,
+              {". O . . . . . . .",
+               ". . . . O . . . .",
+               ". . . X O O . . .",
+               ". . X . X O . . .",
+               ". . . X X . . . .",
+               ". . . . . . O . .",
+               ". . . X X X O . .",
+               ". . . . X O O . .",
+               ". . . . . . . . ."});
+  Setup(1, 100, 1);
+  engine.AnalysePosition(board, 1, 0, 0);  // as in a move choice
+  EXPECT_NE(engine.PlayEyeShapeMove(1), 202);
+}
+
 TEST_F(LateGenerators, EyeVitalPointOfTheOpponentIsThePlacementThatKills) {
   StraightThree(board);
   Setup(-1, 100 + 1, 2);

@@ -107,6 +107,27 @@ int CandidateGenerators::CountOrthogonal(int i, int j, int s) const {
   return count;
 }
 
+// Is the region at (i, j) the one hope of eyes of the groups around it:
+// every chain around it belongs to a group that is neither settled nor
+// has two eyes already?
+bool CandidateGenerators::RegionIsOnlyEyeSpace(int i, int j) const {
+  const PlaneBoard& b = *board_;
+  const int region = b.GetRegion(i, j);
+  for (int a = 0; a < size_; ++a)
+    for (int c = 0; c < size_; ++c) {
+      if (b.GetRegion(a, c) != region || b.GetChain(a, c) != 0) continue;
+      for (const Step& d : kOrthogonal) {
+        const int u = a + d.di, v = c + d.dj;
+        if (!InsideBoard(u, v) || Sign(b.GetChain(u, v)) != Sign(region))
+          continue;
+        if (b.LinkEyeCount(u, v) >= 2 ||
+            IsGroupSettled(u, v, b) == 1)
+          return false;
+      }
+    }
+  return true;
+}
+
 int CandidateGenerators::CountDiagonal(int i, int j, int s) const {
   int count = 0;
   for (const Step& d : kDiagonal) count += SideAt(i + d.di, j + d.dj) == s;

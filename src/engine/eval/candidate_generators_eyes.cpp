@@ -69,6 +69,10 @@ int CandidateGenerators::PlayEyeVitalPoint(int colour) {
             b.LinkEyeCount(i + d.di, j + d.dj) > 2)
           weakGroup = false;
       if (!weakGroup) continue;
+      // The mover's own eye space matters only while the group has no other
+      // eyes and is not settled: otherwise the stone fills own territory.
+      if (mover == 1 && b.GetRegion(i, j) > 0 && !RegionIsOnlyEyeSpace(i, j))
+        continue;
       if (mover == 1) {
         CopyBoard(b, trial, size_);
         const int played = trial.PlayStone(i, j, 1, kReplay);
@@ -101,11 +105,14 @@ int CandidateGenerators::PlayEyeShapeMove(int colour) {
         const int i = scan.I(r), j = scan.J(c);
         if (!EmptyAt(i, j) || KeimaForbids(i, j, a) || OwnEyeAt(b, i, j))
           continue;
+        // (Only an eye the group still needs: one of a group without other
+        // eyes that is not settled.)
         bool guardsEye = false;
         for (const Step& d : kDiagonal) {
           const int u = i + d.di, v = j + d.dj;
           guardsEye = guardsEye || (EmptyAt(u, v) && b.GetEye(u, v) == 1 &&
-                                    b.GetRegion(u, v) > 0);
+                                    b.GetRegion(u, v) > 0 &&
+                                    RegionIsOnlyEyeSpace(u, v));
         }
         if (!guardsEye) continue;
         CopyBoard(b, trial, size_);
@@ -149,6 +156,8 @@ int CandidateGenerators::PlayEyeShapeMove(int colour) {
         const bool edge = LineOf(qi, qj) == 0;
         if (enemyDiagonals > (edge ? 0 : 1)) continue;
         if (settled.At(qi + si, qj + sj)) continue;
+        // An eye in a region the group has eyes besides needs no wall.
+        if (b.GetRegion(qi, qj) > 0 && !RegionIsOnlyEyeSpace(qi, qj)) continue;
         if (SafetyCheck(b, i, j, mover)) return MoveCodeOf(i, j);
       }
     }
