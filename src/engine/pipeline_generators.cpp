@@ -471,6 +471,29 @@ bool PipelineGenerators::Pressed(int i, int j) const {
   return false;
 }
 
+bool PipelineGenerators::OpeningDevelopment(int i, int j) const {
+  // On nine lines, a move that develops own stones in the opening (the
+  // least-swing point of the later stage would often be a second-line
+  // stone there): a point on the third line or higher, its 3 x 3 block
+  // empty and nothing of the enemy's within two points (checked by the
+  // caller), a live own stone within two points each way (a one- or
+  // two-point jump, a knight's or a large knight's move), and the point
+  // not yet settled by either side's influence.
+  if (size_ > 9) return false;
+  int line = i < j ? i : j;
+  if (size_ - 1 - i < line) line = size_ - 1 - i;
+  if (size_ - 1 - j < line) line = size_ - 1 - j;
+  if (line < 2) return false;
+  const int influence = board_->GetInfluence(i, j);
+  if (influence < -7 || influence > 7) return false;
+  for (int a = i - 2; a <= i + 2; ++a)
+    for (int c = j - 2; c <= j + 2; ++c)
+      if (InsideBoard(a, c) && board_->GetChain(a, c) > 0 &&
+          board_->GetDead(a, c) == 0)
+        return true;
+  return false;
+}
+
 int PipelineGenerators::OpenAreaMove() {
   if (board_ == nullptr || size_ < 5) return -1;
   ColourView view(*board_, colour_);
@@ -510,6 +533,9 @@ int PipelineGenerators::OpenAreaMove() {
           if (!Pressed(si, sj) || IsGroupSettled(si, sj, b)) continue;
           if (SafeFor(here, 1, kSafetyQuickTests)) return here;
         }
+        if (gamePhase_ == 1 && OpeningDevelopment(i, j) &&
+            SafeFor(here, 1, kSafetyQuickTests))
+          return here;
       }
       if (j == aj.to) break;
     }

@@ -132,6 +132,7 @@ class PipelineGenerators : public CandidateGenerators {
   int RegionVitalPoint();
   // Whether a live enemy stone stands within two points of (i, j).
   bool Pressed(int i, int j) const;
+  bool OpeningDevelopment(int i, int j) const;
 };
 
 }  // namespace kz

@@ -3,6 +3,8 @@
 // X Black, O White; a MoveCode is i * 100 + j.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -31,6 +33,7 @@ class GenEngine : public ThinkEngine {
         deadSnapshot_[PlaneIndex(i, j)] = b.GetDead(i, j);
   }
   void SetHandicap(int h) { handicap_ = h; }
+  void SetPhase(int phase) { gamePhase_ = phase; }
   using PipelineGenerators::SavingMove;
 };
 
@@ -516,6 +519,45 @@ TEST_F(Generators, OpenAreaJumpsOutOfAWeakGroup) {
   EXPECT_EQ(engine.OpenAreaMove(), 205);
   test::Place(board, 9, {"."});
   engine.Prepare(board, kBlack, -1, 0);
+  EXPECT_EQ(engine.OpenAreaMove(), -1);
+}
+
+TEST_F(Generators, OpenAreaDevelopsOwnStonesInANineLineOpening) {
+  // Each side holds two corners. In the opening the move develops from an
+  // own stone on the third line or higher, with no enemy stone within two
+  // points, instead of a low second-line stone.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . X . . . O . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . X . . . O . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 606, 4);
+  engine.SetPhase(1);
+  const int m = engine.OpenAreaMove();
+  ASSERT_GE(m, 0);
+  const int i = m / 100, j = m % 100;
+  EXPECT_GE(std::min(std::min(i, j), std::min(8 - i, 8 - j)), 2) << m;
+  bool nearOwn = false, nearEnemy = false;
+  for (int a = 0; a < 9; ++a)
+    for (int c = 0; c < 9; ++c) {
+      const int dist = std::abs(a - i) + std::abs(c - j);
+      if (board.GetChain(a, c) > 0 && std::max(std::abs(a - i), std::abs(c - j)) <= 2)
+        nearOwn = true;
+      if (board.GetChain(a, c) < 0 && dist <= 2) nearEnemy = true;
+    }
+  EXPECT_TRUE(nearOwn) << m;
+  EXPECT_FALSE(nearEnemy) << m;
+  // Later in the game, or on larger boards, it is not played.
+  engine.SetPhase(2);
+  EXPECT_EQ(engine.OpenAreaMove(), -1);
+  test::Place(board, 13,
+              {". . . . . . . . . . . . .", ". . . . . . . . . . . . .",
+               ". . X . . . . . . . O . .", ". . . . . . . . . . . . .",
+               ". . . . . . . . . . . . .", ". . . . . . . . . . . . .",
+               ". . . . . . . . . . . . .", ". . . . . . . . . . . . .",
+               ". . . . . . . . . . . . .", ". . . . . . . . . . . . .",
+               ". . X . . . . . . . O . ."});
+  engine.Prepare(board, kBlack, 1010, 4);
+  engine.SetPhase(1);
   EXPECT_EQ(engine.OpenAreaMove(), -1);
 }
 

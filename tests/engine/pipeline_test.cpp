@@ -58,6 +58,7 @@ class ScriptedEngine : public ThinkEngine {
     return Cand("CaptureCandidateC", colour);
   }
   int VitalPointMove() override { return Move("VitalPointMove"); }
+  int OpenAreaMove() override { return Move("OpenAreaMove"); }
   int PatternAMove(int mode, int, int, int) override {
     return Move("PatternAMove" + std::to_string(mode));
   }
