@@ -479,11 +479,7 @@ bool PipelineGenerators::OpeningDevelopment(int i, int j) const {
   // caller), a live own stone within two points each way (a one- or
   // two-point jump, a knight's or a large knight's move), and the point
   // not yet settled by either side's influence.
-  if (size_ > 9) return false;
-  int line = i < j ? i : j;
-  if (size_ - 1 - i < line) line = size_ - 1 - i;
-  if (size_ - 1 - j < line) line = size_ - 1 - j;
-  if (line < 2) return false;
+  if (size_ > 9 || LineOf(i, j) < 2) return false;
   const int influence = board_->GetInfluence(i, j);
   if (influence < -7 || influence > 7) return false;
   for (int a = i - 2; a <= i + 2; ++a)
@@ -519,16 +515,10 @@ int PipelineGenerators::OpenAreaMove() {
         // settled.
         // The jump goes out, towards the centre: never onto the first two
         // lines and never nearer the edge than the stone it leaves.
-        auto line = [&](int a, int c) {
-          int l = a < c ? a : c;
-          if (size_ - 1 - a < l) l = size_ - 1 - a;
-          if (size_ - 1 - c < l) l = size_ - 1 - c;
-          return l;
-        };
         for (const Step& d : kOrthogonal) {
           const int si = i - 2 * d.di, sj = j - 2 * d.dj;
           if (!InsideBoard(si, sj) || b.GetChain(si, sj) <= 0) continue;
-          if (line(i, j) < 2 || line(i, j) < line(si, sj)) continue;
+          if (LineOf(i, j) < 2 || LineOf(i, j) < LineOf(si, sj)) continue;
           if (b.GetDead(si, sj) == 1 || b.ChainLiberties(si, sj) > 6) continue;
           if (!Pressed(si, sj) || IsGroupSettled(si, sj, b)) continue;
           if (SafeFor(here, 1, kSafetyQuickTests)) return here;
