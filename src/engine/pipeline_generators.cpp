@@ -409,6 +409,7 @@ int PipelineGenerators::RegionVitalPoint() {
   int best = -1, bestScore = 0;
   // Regions already judged: their ids and whether they may be played in.
   int judged[16], verdict[16], nJudged = 0;
+  SettledGroups settled(*this, colour_);
   for (int i = 0; i < size_; ++i)
     for (int j = 0; j < size_; ++j) {
       const int region = b.GetRegion(i, j);
@@ -420,7 +421,7 @@ int PipelineGenerators::RegionVitalPoint() {
       if (k == nJudged) {
         if (nJudged == 16) continue;
         judged[nJudged] = region;
-        verdict[nJudged++] = RegionIsOnlyEyeSpace(i, j) ? 1 : 0;
+        verdict[nJudged++] = RegionIsOnlyEyeSpace(i, j, settled) ? 1 : 0;
       }
       if (verdict[k] == 0) continue;
       const int inside = EmptyNeighbours(i, j);
@@ -497,6 +498,7 @@ int PipelineGenerators::OpenAreaMove() {
   const int li = lastMove_ >= 0 ? lastMove_ / 100 : 0;
   const int lj = lastMove_ >= 0 ? lastMove_ % 100 : 0;
   const ScanAxis ai = ScanOrder(li, 1, size2_), aj = ScanOrder(lj, 1, size2_);
+  SettledGroups settled(*this, colour_);
   for (int i = ai.from;; i += ai.step) {
     for (int j = aj.from;; j += aj.step) {
       const int here = MoveCodeOf(i, j);
@@ -520,7 +522,7 @@ int PipelineGenerators::OpenAreaMove() {
           if (!InsideBoard(si, sj) || b.GetChain(si, sj) <= 0) continue;
           if (LineOf(i, j) < 2 || LineOf(i, j) < LineOf(si, sj)) continue;
           if (b.GetDead(si, sj) == 1 || b.ChainLiberties(si, sj) > 6) continue;
-          if (!Pressed(si, sj) || IsGroupSettled(si, sj, b)) continue;
+          if (!Pressed(si, sj) || settled.At(si, sj)) continue;
           if (SafeFor(here, 1, kSafetyQuickTests)) return here;
         }
         if (gamePhase_ == 1 && OpeningDevelopment(i, j) &&

@@ -103,9 +103,11 @@ bool PipelineGenerators::AcceptPatternB(int move, int type) {
   if (type != 3 && liveEnemy == 0) return false;
   // Eye shape only where eyes are still at stake: not in a region of a
   // group that has its eyes already or that is too big to need one more.
-  if (type == 3 && b.GetRegion(i, j) != 0 &&
-      (b.RegionSize(i, j) > 7 || !RegionIsOnlyEyeSpace(i, j)))
-    return false;
+  if (type == 3 && b.GetRegion(i, j) != 0) {
+    SettledGroups settled(*this, colour_);
+    if (b.RegionSize(i, j) > 7 || !RegionIsOnlyEyeSpace(i, j, settled))
+      return false;
+  }
   if (deadOwn > 0 && liveOwn == 0) return false;
   // Edge and shape moves in the opening only in contact fights: an enemy
   // stone next to the point, or an own chain beside it short of liberties.

@@ -108,9 +108,10 @@ int CandidateGenerators::CountOrthogonal(int i, int j, int s) const {
 }
 
 // Is the region at (i, j) the one hope of eyes of the groups around it:
-// every chain around it belongs to a group that is neither settled nor
-// has two eyes already?
-bool CandidateGenerators::RegionIsOnlyEyeSpace(int i, int j) const {
+// every chain around it belongs to a group that is not settled (a group
+// with two eyes already counts as settled)?
+bool CandidateGenerators::RegionIsOnlyEyeSpace(int i, int j,
+                                               SettledGroups& settled) const {
   const PlaneBoard& b = *board_;
   const int region = b.GetRegion(i, j);
   for (int a = 0; a < size_; ++a)
@@ -120,9 +121,7 @@ bool CandidateGenerators::RegionIsOnlyEyeSpace(int i, int j) const {
         const int u = a + d.di, v = c + d.dj;
         if (!InsideBoard(u, v) || Sign(b.GetChain(u, v)) != Sign(region))
           continue;
-        if (b.LinkEyeCount(u, v) >= 2 ||
-            IsGroupSettled(u, v, b) == 1)
-          return false;
+        if (settled.At(u, v)) return false;
       }
     }
   return true;

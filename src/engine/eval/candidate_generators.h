@@ -159,7 +159,7 @@ class CandidateGenerators : public CaptureReader {
   // Stones of side s orthogonally next to (i, j), and among the diagonals.
   int CountOrthogonal(int i, int j, int s) const;
   int CountDiagonal(int i, int j, int s) const;
-  bool RegionIsOnlyEyeSpace(int i, int j) const;
+  bool RegionIsOnlyEyeSpace(int i, int j, SettledGroups& settled) const;
 
   // An offset turned by one of the eight symmetries (bit 4: swap the axes,
   // bit 1: mirror i, bit 2: mirror j).

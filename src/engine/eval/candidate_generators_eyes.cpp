@@ -71,7 +71,8 @@ int CandidateGenerators::PlayEyeVitalPoint(int colour) {
       if (!weakGroup) continue;
       // The mover's own eye space matters only while the group has no other
       // eyes and is not settled: otherwise the stone fills own territory.
-      if (mover == 1 && b.GetRegion(i, j) > 0 && !RegionIsOnlyEyeSpace(i, j))
+      if (mover == 1 && b.GetRegion(i, j) > 0 &&
+          !RegionIsOnlyEyeSpace(i, j, settled))
         continue;
       if (mover == 1) {
         CopyBoard(b, trial, size_);
@@ -96,6 +97,7 @@ int CandidateGenerators::PlayEyeShapeMove(int colour) {
   const CornerScan scan = ScanFromLastMove();
   const int mover = MoverSide(a);
   PlaneBoard& trial = Work(kChaseBoard);
+  SettledGroups settled(*this, a);
 
   // First pass, for the mover: take the empty diagonal point that an eye
   // of class 1 depends on, before the opponent spoils it.
@@ -112,7 +114,7 @@ int CandidateGenerators::PlayEyeShapeMove(int colour) {
           const int u = i + d.di, v = j + d.dj;
           guardsEye = guardsEye || (EmptyAt(u, v) && b.GetEye(u, v) == 1 &&
                                     b.GetRegion(u, v) > 0 &&
-                                    RegionIsOnlyEyeSpace(u, v));
+                                    RegionIsOnlyEyeSpace(u, v, settled));
         }
         if (!guardsEye) continue;
         CopyBoard(b, trial, size_);
@@ -136,7 +138,6 @@ int CandidateGenerators::PlayEyeShapeMove(int colour) {
   //   O
   //   q *
   //   O
-  SettledGroups settled(*this, a);
   for (int r = 0; r < size_; ++r)
     for (int c = 0; c < size_; ++c) {
       const int i = scan.I(r), j = scan.J(c);
@@ -157,7 +158,8 @@ int CandidateGenerators::PlayEyeShapeMove(int colour) {
         if (enemyDiagonals > (edge ? 0 : 1)) continue;
         if (settled.At(qi + si, qj + sj)) continue;
         // An eye in a region the group has eyes besides needs no wall.
-        if (b.GetRegion(qi, qj) > 0 && !RegionIsOnlyEyeSpace(qi, qj)) continue;
+        if (b.GetRegion(qi, qj) > 0 && !RegionIsOnlyEyeSpace(qi, qj, settled))
+          continue;
         if (SafetyCheck(b, i, j, mover)) return MoveCodeOf(i, j);
       }
     }
