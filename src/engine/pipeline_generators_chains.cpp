@@ -33,6 +33,24 @@ struct SeenChains {
   }
 };
 
+// A chain of at most four liberties is shut in when none of its liberties
+// opens into open space (three empty points the chain does not touch yet,
+// so that running there gains two liberties): it cannot run out, only race.
+bool ShutIn(const PlaneBoard& b, int size, const int* libs, int n) {
+  for (int k = 0; k < n; ++k) {
+    int gained = 0;
+    for (const Step& d : kOrthogonal) {
+      const int a = libs[k] / 100 + d.di, c = libs[k] % 100 + d.dj;
+      if (!OnBoard(size, a, c) || b.GetChain(a, c) != 0) continue;
+      bool known = false;
+      for (int m = 0; m < n; ++m) known = known || libs[m] == MoveCodeOf(a, c);
+      if (!known) ++gained;
+    }
+    if (gained >= 3) return false;
+  }
+  return true;
+}
+
 void Offer(Candidate& best, int score, int move, int extra) {
   if (move >= 0 && score > best.score) best = {score, move, extra};
 }
@@ -347,6 +365,8 @@ Candidate PipelineGenerators::CaptureCandidateC(int colour) {
       const int target = mover == -1 ? MoveCodeOf(i, j) : weakest;
       int points[4];
       const int n = LibertyList(b, target / 100, target % 100, points, 4);
+      // Only a chain that cannot run is raced; one that can simply extends.
+      if (!ShutIn(b, size_, points, n < 4 ? n : 4)) continue;
       for (int k = 0; k < n && k < 4; ++k) {
         const int x = points[k];
         // A shared liberty would cost the mover a liberty too.

@@ -603,6 +603,16 @@ TEST_F(Generators, RaceOfTwoLibertiesIsWonByFillingFromOutside) {
   ExpectEveryGeneratorRestoresTheBoard();
 }
 
+TEST_F(Generators, RaceLeavesAStoneThatCanRunToOpenSpace) {
+  // A contact of two lone stones, three liberties each: not a race.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . X O . . .", ". . . . . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 504, 10);
+  for (int c : {kBlack, kWhite}) EXPECT_EQ(engine.CaptureCandidateC(c).move, -1) << c;
+}
+
 // ---- Operation 19 plays no shape against dead stones. ----
 
 TEST_F(Generators, PatternBLeavesShapesAroundDeadStones) {
