@@ -157,7 +157,9 @@ TEST(WindowToolBar, FourteenButtonsInTheirGroups) {
   QStringList tips;
   for (QAction* a : w.frame.ToolBar()->actions()) {
     tips << (a->isSeparator() ? QString("|") : QString::number(a->data().toInt()));
-    if (!a->isSeparator()) EXPECT_FALSE(a->icon().isNull());
+    if (!a->isSeparator()) {
+      EXPECT_FALSE(a->icon().isNull());
+    }
   }
   EXPECT_EQ(tips.join(' '),
             "32791 | 57601 57604 | 32828 32818 32819 32821 32820 32829 | 32787 32830 32769 32770 | "
