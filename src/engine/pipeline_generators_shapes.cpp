@@ -1,6 +1,7 @@
 // The shape stages: the scan move (18) and the two pattern libraries, B
 // matched anywhere by type (19) and A answering the last move (21).
 #include "engine/board/board_geometry.h"
+#include "engine/patterns/pattern_families.h"
 #include "engine/patterns/pattern_library.h"
 #include "engine/pipeline_generators.h"
 
@@ -71,6 +72,16 @@ bool PipelineGenerators::LeavesTrouble(int i, int j, int move) {
 
 // ---- Operation 19. ----
 
+namespace {
+
+bool MendsACut(int family) {
+  using namespace shape_b;
+  return family == kMendDiagonal || family == kMendJump ||
+         family == kMendKnight || family == kMendHane;
+}
+
+}  // namespace
+
 bool PipelineGenerators::AcceptPatternB(int move, int type) {
   const int i = move / 100, j = move % 100;
   const PlaneBoard& b = *board_;
@@ -130,10 +141,15 @@ bool PipelineGenerators::AcceptPatternB(int move, int type) {
 int PipelineGenerators::PatternBMove(int type) {
   if (board_ == nullptr) return -1;
   ColourView view(*board_, colour_);
-  int cursor = -1;
-  for (int m = PatternsB().NextMatch(*board_, 1, type, &cursor); m >= 0;
-       m = PatternsB().NextMatch(*board_, 1, type, &cursor))
+  int cursor = -1, family = 0;
+  for (int m = PatternsB().NextMatch(*board_, 1, type, &cursor, &family); m >= 0;
+       m = PatternsB().NextMatch(*board_, 1, type, &cursor, &family)) {
+    // A connection is mended only against a cut that would hold: when the
+    // enemy's stone on the cutting point could be taken at once, the cut
+    // is no threat yet and the move is better spent elsewhere.
+    if (MendsACut(family) && !SafeFor(m, -1, kSafetyQuickTests)) continue;
     if (AcceptPatternB(m, type)) return m;
+  }
   return -1;
 }
 

@@ -613,6 +613,18 @@ TEST_F(Generators, RaceLeavesAStoneThatCanRunToOpenSpace) {
   for (int c : {kBlack, kWhite}) EXPECT_EQ(engine.CaptureCandidateC(c).move, -1) << c;
 }
 
+TEST_F(Generators, PatternBLeavesADiagonalWhoseCutWouldBeCaptured) {
+  // A White stone on the cutting point would be caught in a ladder (Black
+  // ataris from above, the stone on its right blocks): the cut is no
+  // threat yet, so Black does not spend a move mending it.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . X . . X . .", ". . . O X . . . .", ". . . . . . . . .",
+               ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 304, 10);
+  EXPECT_EQ(engine.PatternBMove(0), -1);
+}
+
 // ---- Operation 19 plays no shape against dead stones. ----
 
 TEST_F(Generators, PatternBLeavesShapesAroundDeadStones) {

@@ -92,7 +92,7 @@ const PatternRecordB& PatternLibraryB::Record(int k) const {
 }
 
 int PatternLibraryB::NextMatch(const PlaneBoard& board, int own, int type,
-                               int* cursor) const {
+                               int* cursor, int* family) const {
   const int n = board.GetSize();
   const PatternRecordB* table = PatternTableB();
   for (int p = *cursor + 1; p < n * n; ++p) {
@@ -104,6 +104,7 @@ int PatternLibraryB::NextMatch(const PlaneBoard& board, int own, int type,
       for (int o = 0; o < 8; ++o) {
         if (MatchPattern(board, r.di, r.dj, r.codes, i, j, o, own, -1)) {
           *cursor = p;
+          if (family != nullptr) *family = r.family;
           return MoveCodeOf(i, j);
         }
       }

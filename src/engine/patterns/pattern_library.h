@@ -79,8 +79,10 @@ class PatternLibraryB {
   // Scans the empty points of the board row by row from (0, 0), trying the
   // records of `type` in table order and each in the eight orientations;
   // continues after the point `*cursor` (-1 to start). Returns the next
-  // matching point as a MoveCode, or -1.
-  int NextMatch(const PlaneBoard& board, int own, int type, int* cursor) const;
+  // matching point as a MoveCode, or -1. `family`, when given, receives the
+  // family of the first record that matched there.
+  int NextMatch(const PlaneBoard& board, int own, int type, int* cursor,
+                int* family = nullptr) const;
 
  private:
   int count_ = 0;
