@@ -412,17 +412,31 @@ TEST_F(Generators, PatternANeedsALastMoveThatIsNotDead) {
 
 // ---- Operation 19: pattern library B. ----
 
-TEST_F(Generators, PatternBMendsADiagonalCut) {
-  // Type 0: White holds one cutting point of Black's diagonal; Black
-  // connects at the other.
+// White holds one cutting point of Black's diagonal; the other is (4, 3).
+void DiagonalCut(PlaneBoard& board) {
   test::Place(board, 9,
               {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
                ". . . X . . . . .", ". . . O X . . . .", ". . . . . . . . .",
                ". . . . . . . . ."});
+}
+
+TEST_F(Generators, PatternBMendsADiagonalCut) {
+  // Type 0: Black connects at the other cutting point.
+  DiagonalCut(board);
   engine.Prepare(board, kBlack, 304, 10);
   EXPECT_EQ(engine.PatternBMove(0), 403);
   EXPECT_EQ(engine.PatternBMove(3), -1);
   ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, PatternBLeavesADiagonalWhoseCutWouldBeCaptured) {
+  // A White stone on the cutting point would be caught in a ladder (Black
+  // ataris from above, the stone on its right blocks): the cut is no
+  // threat yet, so Black does not spend a move mending it.
+  DiagonalCut(board);
+  board.PlayStone(6, 3, kBlack, 0);
+  engine.Prepare(board, kBlack, 304, 10);
+  EXPECT_EQ(engine.PatternBMove(0), -1);
 }
 
 TEST_F(Generators, PatternBMakesNoEyeShapeInsideTheTerritoryOfALiveGroup) {
@@ -613,25 +627,10 @@ TEST_F(Generators, RaceLeavesAStoneThatCanRunToOpenSpace) {
   for (int c : {kBlack, kWhite}) EXPECT_EQ(engine.CaptureCandidateC(c).move, -1) << c;
 }
 
-TEST_F(Generators, PatternBLeavesADiagonalWhoseCutWouldBeCaptured) {
-  // A White stone on the cutting point would be caught in a ladder (Black
-  // ataris from above, the stone on its right blocks): the cut is no
-  // threat yet, so Black does not spend a move mending it.
-  test::Place(board, 9,
-              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-               ". . . X . . X . .", ". . . O X . . . .", ". . . . . . . . .",
-               ". . . . . . . . ."});
-  engine.Prepare(board, kBlack, 304, 10);
-  EXPECT_EQ(engine.PatternBMove(0), -1);
-}
-
 // ---- Operation 19 plays no shape against dead stones. ----
 
 TEST_F(Generators, PatternBLeavesShapesAroundDeadStones) {
-  test::Place(board, 9,
-              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-               ". . . X . . . . .", ". . . O X . . . .", ". . . . . . . . .",
-               ". . . . . . . . ."});
+  DiagonalCut(board);
   engine.Prepare(board, kBlack, 304, 10);
   board.SetDead(3, 4, 1);  // the White stone at the cut counts as captured
   EXPECT_EQ(engine.PatternBMove(0), -1);
