@@ -96,6 +96,10 @@ void ThinkEngine::UpdateGamePhase() {
 
 bool ThinkEngine::BookAllowed() const {
   if (gamePhase_ != 1) return false;
+  // The book's corner sequences are made for the larger boards. On 9 lines
+  // a second corner or an enclosure splits the stones, so there the book
+  // only finds White's first stone; Black opens from the open-area stage.
+  if (size_ == 9 && (colour_ != -1 || moveNumber_ >= 2)) return false;
   if (rule_ == 0) return true;
   return rule_ == 1 &&
          (moveNumber_ < 1 || (handicap_ < 2 && moveNumber_ < 2));

@@ -373,6 +373,22 @@ TEST_F(Pipeline, BookAnswersTheFirstMoveOnAnEmptyBoard) {
       << i << "," << j;
 }
 
+TEST_F(Pipeline, OnNineLinesTheBookOnlyFindsWhitesFirstStone) {
+  auto fromBook = [](const MoveResult& r) {
+    const int code = PackedCode(r.packed);
+    return code == 2 || code == 4 || code == 5;
+  };
+  board.Reset(9, 0);
+  engine.SetupGame(board, 0, 1, 1, 0, 0);
+  EXPECT_FALSE(fromBook(Choose(1, 0, -1)));
+  // White's answer to a stone on the centre point comes from the book.
+  board.PlayStone(4, 4, 1, 0);
+  EXPECT_TRUE(fromBook(Choose(-1, 1, 404)));
+  // Its second move no longer does.
+  board.PlayStone(2, 2, 1, 0);
+  EXPECT_FALSE(fromBook(Choose(-1, 3, 202)));
+}
+
 TEST_F(Pipeline, NoBookUnderKeimaGoAfterTheFirstMoves) {
   engine.SetupGame(board, 1, 1, 0, 0, 0);
   const MoveResult r = Choose(1, 4, -1);
