@@ -604,6 +604,25 @@ TEST_F(LateGenerators, EyeVitalPointIsTheMiddleOfAStraightThree) {
   EXPECT_EQ(engine.PlayEyeVitalPoint(-1), -1);
 }
 
+TEST_F(LateGenerators, EyeVitalPointLeavesAStraightOrBentFour) {
+  // Four points in a row, or bent at the end: whoever plays inside first,
+  // the other side answers on the other middle point, so neither side has
+  // a vital point to take.
+  for (const char* top : {". . . . X O . . .", ". . . X X O . . ."}) {
+    const char* second =
+        top[6] == '.' ? "X X X X X O . . ." : "X X . X X O . . .";
+    test::Place(board, 9,
+                {top, second, "O O O O O O . . .", ". . . . . . . . .",
+                 ". . . . . . . . .", ". . . . . . . . .",
+                 ". . . . . . . . .", ". . . . . . . . .",
+                 ". . . . . . . . ."});
+    Setup(1, 402, 2);
+    EXPECT_EQ(engine.PlayEyeVitalPoint(1), -1) << top;
+    Setup(-1, 402, 2);
+    EXPECT_EQ(engine.PlayEyeVitalPoint(1), -1) << top;
+  }
+}
+
 TEST_F(LateGenerators, EyeVitalPointLeavesTheEyeSpaceOfALiveGroup) {
   // From a game: White's upper left has eyes to spare ((0, 4)..(0, 6) and
   // (2, 2) besides the corner). The middle of the corner space only filled

@@ -1,6 +1,8 @@
 // Eyes and the endgame: the vital point of a small eye space (27), eye
 // shape (37), making or denying a second eye (44), the boundary of settled
 // groups (45), securing a false eye (50) and the last reasonable point (51).
+#include <algorithm>
+
 #include "engine/eval/candidate_generators.h"
 #include "engine/eval/move_filters.h"
 
@@ -16,6 +18,28 @@ bool OwnEyeAt(const PlaneBoard& b, int i, int j) {
     const int u = i + d.di, v = j + d.dj;
     if (b.OnBoard(u, v) && b.GetChain(u, v) <= 0) return false;
   }
+  return true;
+}
+
+// Whether p is the vital point of the small closed space: it touches more
+// points of the space than any other point does. That is the middle of a
+// straight or bent three, the centre of a pyramid four, a bulky or crossed
+// five and a rabbity six, where one stone decides between two eyes and one.
+// Spaces with two such points (straight and bent four, a two-by-three
+// block) live whoever plays first inside: no one point matters.
+bool IsVitalPointOfSpace(const int* space, int n, int p) {
+  auto inside = [&](int q) {
+    return std::find(space, space + n, q) != space + n;
+  };
+  auto touching = [&](int q) {
+    int count = 0;
+    for (const Step& d : kOrthogonal)
+      count += inside(q + d.di * 100 + d.dj);
+    return count;
+  };
+  const int own = touching(p);
+  for (int k = 0; k < n; ++k)
+    if (space[k] != p && touching(space[k]) >= own) return false;
   return true;
 }
 
@@ -61,7 +85,8 @@ int CandidateGenerators::PlayEyeVitalPoint(int colour) {
       // keeps it to one.
       int space[8];
       const int spaceSize = EmptyArea(b, MoveCodeOf(i, j), 6, space);
-      if (spaceSize < 3 || spaceSize > 6 || CountOrthogonal(i, j, 0) < 2)
+      if (spaceSize < 3 || spaceSize > 6 || CountOrthogonal(i, j, 0) < 2 ||
+          !IsVitalPointOfSpace(space, spaceSize, MoveCodeOf(i, j)))
         continue;
       bool weakGroup = true;
       for (const Step& d : kOrthogonal)
