@@ -9,61 +9,12 @@
 #include <string>
 #include <vector>
 
-#include "engine/think_engine.h"
+#include "late_generators_fixture.h"
 #include "support/board_diagram.h"
 
 namespace kz {
+namespace late_test {
 namespace {
-
-// The engine with the conditions of one move choice set by hand.
-class TestEngine : public ThinkEngine {
- public:
-  void Prepare(PlaneBoard& board, int colour, int lastMove, int phase) {
-    board_ = &board;
-    colour_ = colour;
-    lastMove_ = lastMove;
-    gamePhase_ = phase;
-  }
-  void SetArea(int i, int j, int v) { area_[PlaneIndex(i, j)] = v; }
-  void SetReserved(int k, int move) { reserved_[k] = move; }
-  void SetMoveNumber(int n) { moveNumber_ = n; }
-  void SetHandicap(int h) { handicap_ = h; }
-  void SetPlayers(int black, int white) {
-    blackPlayer_ = black;
-    whitePlayer_ = white;
-  }
-};
-
-// Every stored plane of the used points, to see that nothing changed.
-std::vector<int> Snapshot(const PlaneBoard& b) {
-  std::vector<int> s;
-  const int n = b.GetSize();
-  for (int i = 0; i < n; ++i)
-    for (int j = 0; j < n; ++j)
-      for (int v : {b.GetChain(i, j), b.GetPrevious(i, j), b.GetRegion(i, j),
-                    b.GetEye(i, j), b.GetLink(i, j), b.GetDead(i, j),
-                    b.GetInfluence(i, j), b.GetBlackInfluence(i, j),
-                    b.GetWhiteInfluence(i, j)})
-        s.push_back(v);
-  s.push_back(b.GetLastBlackChainId());
-  s.push_back(b.GetLastWhiteChainId());
-  return s;
-}
-
-class LateGenerators : public ::testing::Test {
- protected:
-  // rule 0 Japanese / 1 Keima-go; style 0 solid / 1 bold.
-  void Setup(int colour, int lastMove, int phase, int rule = 0, int style = 0,
-             int faster = 0) {
-    board.LabelRegions();
-    board.LinkChains(0);
-    board.SpreadInfluence();
-    engine.SetupGame(board, rule, 0, 1, faster, style);
-    engine.Prepare(board, colour, lastMove, phase);
-  }
-  PlaneBoard board;
-  TestEngine engine;
-};
 
 // ------------------------------------------------------ 29 open area ----
 
@@ -582,170 +533,6 @@ TEST_F(LateGenerators, LinkWeakGroupsForTheOpponentNeedsTheMoversInfluence) {
   EXPECT_TRUE(m == 404 || m == 403) << m;
 }
 
-// ------------------------------------------------------------- eyes --
-
-// Black's five stones on the top edge hold a straight three: the middle
-// point makes two eyes for Black, or kills for White.
-void StraightThree(PlaneBoard& b) {
-  test::Place(b, 9,
-              {". . . X O . . . .", "X X X X O . . . .", "O O O O O . . . .",
-               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
-}
-
-TEST_F(LateGenerators, EyeVitalPointIsTheMiddleOfAStraightThree) {
-  StraightThree(board);
-  Setup(1, 402, 2);
-  const auto before = Snapshot(board);
-  EXPECT_EQ(engine.PlayEyeVitalPoint(1), 100);
-  EXPECT_EQ(Snapshot(board), before);
-  // White has no eye space of its own to make.
-  Setup(-1, 402, 2);
-  EXPECT_EQ(engine.PlayEyeVitalPoint(-1), -1);
-}
-
-TEST_F(LateGenerators, EyeVitalPointLeavesAStraightOrBentFour) {
-  // Four points in a row, or bent at the end: whoever plays inside first,
-  // the other side answers on the other middle point, so neither side has
-  // a vital point to take.
-  for (const char* top : {". . . . X O . . .", ". . . X X O . . ."}) {
-    const char* second =
-        top[6] == '.' ? "X X X X X O . . ." : "X X . X X O . . .";
-    test::Place(board, 9,
-                {top, second, "O O O O O O . . .", ". . . . . . . . .",
-                 ". . . . . . . . .", ". . . . . . . . .",
-                 ". . . . . . . . .", ". . . . . . . . .",
-                 ". . . . . . . . ."});
-    Setup(1, 402, 2);
-    EXPECT_EQ(engine.PlayEyeVitalPoint(1), -1) << top;
-    Setup(-1, 402, 2);
-    EXPECT_EQ(engine.PlayEyeVitalPoint(1), -1) << top;
-  }
-}
-
-TEST_F(LateGenerators, EyeVitalPointLeavesTheEyeSpaceOfALiveGroup) {
-  // From a game: White's upper left has eyes to spare ((0, 4)..(0, 6) and
-  // (2, 2) besides the corner). The middle of the corner space only filled
-  // White's own territory.
-  test::Place(board, 9,
-              {". . . O O X . . .",
-               "O . O O X . X . .",
-               ". O . O X . . . .",
-               ". O O X . . X . .",
-               ". O X X X . . X .",
-               "O O O X . . O X .",
-               ". X X . X X O O .",
-               ". . X . . . O . .",
-               ". . . . . . . . ."});
-  Setup(-1, 305, 2);
-  const int m = engine.PlayEyeVitalPoint(-1);
-  EXPECT_TRUE(m < 0 || board.GetRegion(m / 100, m % 100) >= 0) << m;
-}
-
-TEST_F(LateGenerators, EyeShapeMoveSparesTheWallOfAnEyeTheGroupCanDoWithout) {
-  // From a game's opening: Black's group does not hang on its eye at (3, 3);
-  // guarding its diagonal at (2, 2) was a wasted move while White's
-  // stones pressed at the top.
-  test::Place(board, 9,
-              {". O . . . . . . .",
-               ". . . . O . . . .",
-               ". . . X O O . . .",
-               ". . X . X O . . .",
-               ". . . X X . . . .",
-               ". . . . . . O . .",
-               ". . . X X X O . .",
-               ". . . . X O O . .",
-               ". . . . . . . . ."});
-  Setup(1, 100, 1);
-  engine.AnalysePosition(board, 1, 0, 0);  // as in a move choice
-  EXPECT_NE(engine.PlayEyeShapeMove(1), 202);
-}
-
-TEST_F(LateGenerators, EyeVitalPointOfTheOpponentIsThePlacementThatKills) {
-  StraightThree(board);
-  Setup(-1, 100 + 1, 2);
-  const auto before = Snapshot(board);
-  EXPECT_EQ(engine.PlayEyeVitalPoint(1), 100);
-  EXPECT_EQ(Snapshot(board), before);
-}
-
-TEST_F(LateGenerators, EyeShapeMoveClosesAnEyeOnTheEdge) {
-  // Black (0, 1) and (0, 3): a stone at (1, 2) walls in (0, 2).
-  test::Place(board, 9,
-              {". . . . . . . . .", "X . . . . . . . .", ". . . . . . . . .",
-               "X . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . O"});
-  Setup(1, 808, 2);
-  const auto before = Snapshot(board);
-  EXPECT_EQ(engine.PlayEyeShapeMove(1), 102);
-  EXPECT_EQ(Snapshot(board), before);
-  // White to move takes the same point to deny the eye.
-  Setup(-1, 103, 2);
-  EXPECT_EQ(engine.PlayEyeShapeMove(1), 102);
-}
-
-// Black's edge group has one eye at (0, 0); a stone at (1, 2) makes the
-// second at (0, 2).
-void OneEyeGroup(PlaneBoard& b) {
-  test::Place(b, 9,
-              {". X O . . . . . .", "X X O . . . . . .", ". . O . . . . . .",
-               "X X O . . . . . .", "X X O . . . . . .", "O O . . . . . . .",
-               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
-}
-
-TEST_F(LateGenerators, MakeOrDenyEyesFindsTheSecondEye) {
-  OneEyeGroup(board);
-  Setup(1, 402, 2);
-  const auto before = Snapshot(board);
-  EXPECT_EQ(engine.MakeOrDenyEyes(1), 102);
-  EXPECT_EQ(Snapshot(board), before);
-  // For White to move it is the point that denies it.
-  Setup(-1, 402, 2);
-  EXPECT_EQ(engine.MakeOrDenyEyes(1), 102);
-}
-
-TEST_F(LateGenerators, MakeOrDenyEyesWaitsForAMoveOfAUserOpponent) {
-  OneEyeGroup(board);
-  Setup(1, -1, 2);
-  engine.SetPlayers(1, 0);  // White, the opponent, is the user
-  EXPECT_EQ(engine.MakeOrDenyEyes(1), -1);
-  engine.SetPlayers(1, 1);  // the computer plays White too
-  EXPECT_EQ(engine.MakeOrDenyEyes(1), 102);
-}
-
-// ------------------------------------------------------- endgame --
-
-TEST_F(LateGenerators, EndgameBoundaryPushesAgainstTheEnemyFirst) {
-  // Both sides have large areas; the two columns between are open, with
-  // a White stone at (4, 4) already in them.
-  test::Place(board, 9,
-              {". . X . . O . . .", ". . X . . O . . .", ". . X . . O . . .",
-               ". . X . . O . . .", ". . X . O O . . .", ". . X . . O . . .",
-               ". . X . . O . . .", ". . X . . O . . .", ". . X . . O . . ."});
-  Setup(1, 404, 3);
-  const auto before = Snapshot(board);
-  const int m = engine.PlayEndgameBoundary();
-  EXPECT_TRUE(m == 303 || m == 304 || m == 305) << m;
-  EXPECT_EQ(Snapshot(board), before);
-}
-
-TEST_F(LateGenerators, AnyReasonablePointExtendsAStrongChain) {
-  test::Place(board, 9,
-              {". . . . . . . . .", ". O . . . . . . .", ". . . . . . . . .",
-               ". . . . . . . . .", ". . . . X . . . .", ". . . . X . . . .",
-               ". . . . . . . . .", ". . . . . . . O .", ". . . . . . . . ."});
-  Setup(1, 707, 2);
-  const auto before = Snapshot(board);
-  const int m = engine.PlayAnyReasonablePoint();
-  ASSERT_GE(m, 0);
-  const int i = m / 100, j = m % 100;
-  EXPECT_TRUE((i == 4 && (j == 3 || j == 6)) || ((i == 3 || i == 5) && (j == 4 || j == 5)))
-      << m;
-  EXPECT_EQ(Snapshot(board), before);
-  Setup(1, -1, 2);
-  EXPECT_EQ(engine.PlayAnyReasonablePoint(), -1);
-}
-
 // --------------------------------------- every generator, many positions --
 
 // A seeded random game of legal moves: a middle-game position to ask every
@@ -852,4 +639,5 @@ TEST_F(LateGenerators, EveryGeneratorLeavesTheBoardAndAnswersPlayablePoints) {
 }
 
 }  // namespace
+}  // namespace late_test
 }  // namespace kz
