@@ -1,5 +1,4 @@
-// The engine with a move choice's conditions set by hand, and the fixture
-// the tests of the later generators share.
+// The test engine and fixture the tests of the later generators share.
 #pragma once
 
 #include <gtest/gtest.h>

@@ -79,13 +79,13 @@ int CandidateGenerators::PlayEyeVitalPoint(int colour) {
         for (const int v : area_) areaSize += v == AreaAt(i, j);
         if (areaSize > 6) continue;
       }
-      // The vital point of a small eye space: a space of three to six
-      // points, the candidate in its middle (two or more of its points
-      // next to it), so that the stone there makes two eyes of it or
-      // keeps it to one.
+      // The vital point of a small eye space of three to six points, so
+      // that the stone there makes two eyes of it or keeps it to one (a
+      // vital point always has two or more of the space's points next to
+      // it).
       int space[8];
       const int spaceSize = EmptyArea(b, MoveCodeOf(i, j), 6, space);
-      if (spaceSize < 3 || spaceSize > 6 || CountOrthogonal(i, j, 0) < 2 ||
+      if (spaceSize < 3 || spaceSize > 6 ||
           !IsVitalPointOfSpace(space, spaceSize, MoveCodeOf(i, j)))
         continue;
       bool weakGroup = true;
