@@ -80,6 +80,11 @@ bool MendsACut(int family) {
          family == kMendKnight || family == kMendHane;
 }
 
+bool MakesOrTakesAnEye(int family) {
+  using namespace shape_b;
+  return family == kEyeMaking || family == kEyeStealing;
+}
+
 }  // namespace
 
 bool PipelineGenerators::AcceptPatternB(int move, int type) {
@@ -148,6 +153,12 @@ int PipelineGenerators::PatternBMove(int type) {
     // enemy's stone on the cutting point could be taken at once, the cut
     // is no threat yet and the move is better spent elsewhere.
     if (MendsACut(family) && !SafeFor(m, -1, kSafetyQuickTests)) continue;
+    // Making or taking an eye on the first line is a small move, worth a
+    // turn only once the endgame has come; before that the eye vital point
+    // and eye-shape stages look after groups whose life is at stake.
+    if (MakesOrTakesAnEye(family) && LineOf(m / 100, m % 100) == 0 &&
+        gamePhase_ < 3)
+      continue;
     if (AcceptPatternB(m, type)) return m;
   }
   return -1;

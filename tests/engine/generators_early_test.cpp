@@ -457,6 +457,21 @@ TEST_F(Generators, PatternBMakesNoEyeShapeInsideTheTerritoryOfALiveGroup) {
   EXPECT_TRUE(m < 0 || board.GetRegion(m / 100, m % 100) <= 0) << m;
 }
 
+TEST_F(Generators, PatternBTakesFirstLineEyesOnlyInTheEndgame) {
+  // From a game: Black's hane at (2, 0) under White's wall, beside Black's
+  // stone, takes eye space from White's upper group. At move 17 it was a
+  // small move on an open board; in the endgame it is the right one.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". X O O O . . . .", ". . X X . O . . .",
+               ". . . . X . . . .", ". . X . . . O . .", ". . . . X . . . .",
+               ". . X . O O . . .", ". . X O . . . . .", ". . . . . . . . ."});
+  for (int phase : {1, 2, 3}) {
+    engine.Prepare(board, kBlack, 401, 16);
+    engine.SetPhase(phase);
+    EXPECT_EQ(engine.PatternBMove(3), phase == 3 ? 200 : -1) << "phase " << phase;
+  }
+}
+
 TEST_F(Generators, PatternBFindsNothingOnAnEmptyBoard) {
   test::Place(board, 9, {"."});
   engine.Prepare(board, kBlack, -1, 0);

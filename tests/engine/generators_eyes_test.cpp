@@ -97,19 +97,24 @@ TEST_F(LateGenerators, EyeVitalPointOfTheOpponentIsThePlacementThatKills) {
   EXPECT_EQ(Snapshot(board), before);
 }
 
-TEST_F(LateGenerators, EyeShapeMoveClosesAnEyeOnTheEdge) {
+TEST_F(LateGenerators, EyeShapeMoveClosesAnEyeOnTheEdgeInTheEndgame) {
   // Black (0, 1) and (0, 3): a stone at (1, 2) walls in (0, 2).
   test::Place(board, 9,
               {". . . . . . . . .", "X . . . . . . . .", ". . . . . . . . .",
                "X . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
                ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . O"});
-  Setup(1, 808, 2);
+  Setup(1, 808, 3);
   const auto before = Snapshot(board);
   EXPECT_EQ(engine.PlayEyeShapeMove(1), 102);
   EXPECT_EQ(Snapshot(board), before);
   // White to move takes the same point to deny the eye.
-  Setup(-1, 103, 2);
+  Setup(-1, 103, 3);
   EXPECT_EQ(engine.PlayEyeShapeMove(1), 102);
+  // Before the endgame the wall waits: nothing else calls for an eye here.
+  for (int phase : {1, 2}) {
+    Setup(1, 808, phase);
+    EXPECT_EQ(engine.PlayEyeShapeMove(1), -1) << "phase " << phase;
+  }
 }
 
 // Black's edge group has one eye at (0, 0); a stone at (1, 2) makes the

@@ -156,13 +156,16 @@ int CandidateGenerators::PlayEyeShapeMove(int colour) {
         if (SafetyCheck(b, i, j, 1)) return MoveCodeOf(i, j);
       }
   }
-  // Second pass: a point that closes an eye. Two own stones stand on both
-  // sides of the empty point q next to the candidate, and q's far side is
-  // own or the edge: the candidate walls q in (for the opponent's stones,
-  // the mover takes that point first).
+  // Second pass, from the endgame on: a point that closes an eye. Two own
+  // stones stand on both sides of the empty point q next to the candidate,
+  // and q's far side is own or the edge: the candidate walls q in (for the
+  // opponent's stones, the mover takes that point first). Earlier in the
+  // game such a wall is slow: the first pass and the eye stages before this
+  // one answer the eyes a group's life hangs on.
   //   O
   //   q *
   //   O
+  if (gamePhase_ < 3) return -1;
   for (int r = 0; r < size_; ++r)
     for (int c = 0; c < size_; ++c) {
       const int i = scan.I(r), j = scan.J(c);
