@@ -365,12 +365,33 @@ ThinkEngine::StageOutcome ThinkEngine::RunStages(unsigned commitsAtStart) {
   KZ_MOVE_STAGE(63, lastMove_ >= 0, AtariCandidate(-c, 1).move)
   KZ_MOVE_STAGE(64, true, PlayAnyReasonablePoint())
   KZ_MOVE_STAGE(65, true, CaptureToRescue())
+  KZ_MOVE_STAGE(kOpenBoardStage, gamePhase_ <= 2, OpenBoardMove())
 #undef KZ_MOVE_STAGE
 #undef KZ_PLAY
 #undef KZ_STAGE
 
   if (reentered) return {true, 0};
   return {false, PackedPass()};
+}
+
+int ThinkEngine::OpenBoardMove() {
+  if (gamePhase_ > 2) return -1;
+  // An open point always beats a point inside an area.
+  constexpr int kInsideArea = 1 << 20;
+  int best = 1 << 30, move = -1;
+  for (int i = 2; i < size_ - 2; ++i)
+    for (int j = 2; j < size_ - 2; ++j) {
+      if (board_->GetChain(i, j) != 0 || board_->GetRegion(i, j) != 0 ||
+          !KeimaAllows(i, j, colour_))
+        continue;
+      const int g = board_->GetInfluence(i, j);
+      const int v = (g < 0 ? -g : g) + (AreaAt(i, j) != 0 ? kInsideArea : 0);
+      if (v < best && SafetyCheck(*board_, i, j, colour_, kSafetyQuickTests)) {
+        best = v;
+        move = MoveCodeOf(i, j);
+      }
+    }
+  return move;
 }
 
 MoveResult ThinkEngine::PlayEngineMove(int packed, int extra) {

@@ -1,5 +1,6 @@
 // ThinkEngine: the computer player. The top layer of the engine chain
-// (engine_state.h): game set-up, the move-choice pipeline of 65 stages, the
+// (engine_state.h): game set-up, the move-choice pipeline of 65 stages
+// and the open-board move that stands in for a pass before the endgame, the
 // position analysis that fills AreaPlane and the reserved moves, and playing
 // the chosen move on the game board.
 #pragma once
@@ -12,6 +13,9 @@ class ThinkEngine : public PipelineGenerators {
  public:
   ThinkEngine();
   ~ThinkEngine() override;
+
+  // Stage code of the open-board move, after the 65 stages of the pipeline.
+  static constexpr int kOpenBoardStage = 66;
 
   void SetupGame(PlaneBoard& board, int rule, int blackPlayer, int whitePlayer,
                  int faster, int style) override;                       // 1
@@ -28,6 +32,16 @@ class ThinkEngine : public PipelineGenerators {
 
   // AreaPlane as saved by the last analysis with flag 1 for a colour.
   int GetSavedArea(int colour, int i, int j) const;
+
+ protected:
+  // The last stage, run only when every other stage has come up empty.
+  // Before the endgame a pass hands the opponent a free move on an open
+  // board, so there the engine plays where the two sides' influence meets:
+  // the empty point off the first two lines and outside every region with
+  // the smallest influence either way, points outside both sides' areas
+  // first, among those whose stone is safe by the stricter tests. -1 in
+  // the endgame (phase 3 and later) or when no point qualifies.
+  virtual int OpenBoardMove();
 
  private:
   struct Best {

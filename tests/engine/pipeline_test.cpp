@@ -71,6 +71,7 @@ class ScriptedEngine : public ThinkEngine {
   Candidate ExtendTwoLibertyChain(int colour) override {
     return Cand("ExtendTwoLibertyChain", colour);
   }
+  int OpenBoardMove() override { return Move("OpenBoardMove"); }
 };
 
 // Under Keima-go from the second move on the book stays shut, so on an open
@@ -344,6 +345,53 @@ TEST_F(Pipeline, GamePhaseTwoInAnOpenMiddleGame) {
   engine.SetupGame(board, kKeima, 0, 1, 0, 0);
   Choose(1, 40, -1);
   EXPECT_EQ(engine.Phase(), 2);
+}
+
+TEST_F(Pipeline, OpenBoardMoveComesLastAndOnlyBeforeTheEndgame) {
+  engine.moves["OpenBoardMove"] = 1003;
+  MoveResult r = Choose(-1);
+  EXPECT_EQ(PackedCode(r.packed), ThinkEngine::kOpenBoardStage);
+  EXPECT_EQ(PackedI(r.packed), 10);
+  EXPECT_LT(board.GetChain(10, 3), 0);
+  ASSERT_TRUE(engine.Called("CaptureToRescue"));
+  EXPECT_EQ(engine.calls.back(), "OpenBoardMove");
+
+  // A stage that answers leaves it out.
+  engine.calls.clear();
+  engine.moves["CaptureToRescue"] = 505;
+  r = Choose(1);
+  EXPECT_EQ(PackedCode(r.packed), 65);
+  EXPECT_FALSE(engine.Called("OpenBoardMove"));
+
+  // In the endgame nothing stands in for the pass.
+  engine.moves.erase("CaptureToRescue");
+  test::Place(board, 9,
+              {"X X X X . O O O O", "X X X X . O O O O", "X X X X . O O O O",
+               "X X X X . O O O O", "X X X X . O O O O", "X X X X . O O O O",
+               "X X X X . O O O O", "X X X X . O O O O", "X X X X . O O O O"});
+  engine.SetupGame(board, kKeima, 0, 1, 0, 0);
+  engine.calls.clear();
+  r = Choose(1, 60, -1);
+  ASSERT_EQ(engine.Phase(), 4);
+  EXPECT_EQ(PackedCode(r.packed), -1);
+  EXPECT_FALSE(engine.Called("OpenBoardMove"));
+}
+
+TEST(OpenBoardMove, TheEngineDoesNotPassOnAnOpenNineLineBoard) {
+  // Measured against GNU Go: after these five stones every stage came up
+  // empty (each point already lies in one side's area) and White passed at
+  // move 6.
+  PlaneBoard board;
+  board.Reset(9, 0);
+  ThinkEngine engine;
+  engine.SetupGame(board, 0, 1, 1, 0, 0);
+  const int moves[5][3] = {{5, 6, 1}, {2, 5, -1}, {5, 2, 1}, {2, 3, -1}, {5, 4, 1}};
+  for (const auto& m : moves) board.PlayStone(m[0], m[1], m[2], 0);
+  const MoveResult r = engine.ChooseMove(board, -1, 5, MoveCodeOf(5, 4));
+  ASSERT_EQ(PackedCode(r.packed), ThinkEngine::kOpenBoardStage);
+  const int i = PackedI(r.packed), j = PackedJ(r.packed);
+  EXPECT_LT(board.GetChain(i, j), 0);
+  EXPECT_TRUE(i >= 2 && i <= 6 && j >= 2 && j <= 6) << i << "," << j;
 }
 
 TEST_F(Pipeline, CornerCountersOnNineteenAndNineLines) {
