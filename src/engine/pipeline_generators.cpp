@@ -533,7 +533,38 @@ int PipelineGenerators::OpenAreaMove() {
     }
     if (i == ai.to) break;
   }
+  // On nine lines the open areas are gone after a few moves; the opening
+  // then goes on at the boundary between the two sides' frameworks, near
+  // own stones, rather than with a low stone of the least-swing stage.
+  if (size_ == 9 && gamePhase_ == 1)
+    return MeetingPoint(1, kOpenOnly | kNoContact | kNearOwnStone);
   return -1;
+}
+
+int PipelineGenerators::MeetingPoint(int sign, int flags) {
+  // An open point always beats a point inside an area.
+  constexpr int kInsideArea = 1 << 20;
+  const PlaneBoard& b = *board_;
+  int best = 1 << 30, move = -1;
+  for (int i = 2; i < size_ - 2; ++i)
+    for (int j = 2; j < size_ - 2; ++j) {
+      if (b.GetChain(i, j) != 0 || b.GetRegion(i, j) != 0) continue;
+      const bool inArea = AreaAt(i, j) != 0;
+      if (inArea && (flags & kOpenOnly)) continue;
+      if ((flags & kNoContact) && EmptyNeighbours(i, j) < 4) continue;
+      bool nearOwn = !(flags & kNearOwnStone);
+      for (int a = i - 2; a <= i + 2 && !nearOwn; ++a)
+        for (int c = j - 2; c <= j + 2 && !nearOwn; ++c)
+          nearOwn = Sign(b.GetChain(a, c)) == sign && b.GetDead(a, c) == 0;
+      if (!nearOwn) continue;
+      const int g = b.GetInfluence(i, j);
+      const int v = (g < 0 ? -g : g) + (inArea ? kInsideArea : 0);
+      if (v < best && SafeFor(MoveCodeOf(i, j), sign, kSafetyQuickTests)) {
+        best = v;
+        move = MoveCodeOf(i, j);
+      }
+    }
+  return move;
 }
 
 }  // namespace kz

@@ -83,6 +83,17 @@ class PipelineGenerators : public CandidateGenerators {
   // false a replacement point counts as a rejection (for moves whose
   // purpose is tied to their exact point, such as an atari).
   int Filtered(int move, int sign, bool substitute);
+  // Where the two sides' influence meets: the empty point off the first
+  // two lines and outside every region with the smallest influence either
+  // way (row-major, the first of a tie wins) whose stone is safe for `sign`
+  // by the stricter tests. Points inside either side's area lose to every
+  // open point; `flags` narrows the choice. -1 when no point qualifies.
+  enum MeetingPointFlags : int {
+    kOpenOnly = 1,       // skip points inside an area
+    kNoContact = 2,      // skip points next to a stone
+    kNearOwnStone = 4,   // need a live stone of `sign` within two points
+  };
+  int MeetingPoint(int sign, int flags);
   // AreaPlane in the current view (its sign follows the view).
   int ViewArea(int i, int j, int view) const { return AreaAt(i, j) * view; }
   // A stone of the chain with the given id, scanning row-major; -1 if none.

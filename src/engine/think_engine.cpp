@@ -375,23 +375,7 @@ ThinkEngine::StageOutcome ThinkEngine::RunStages(unsigned commitsAtStart) {
 }
 
 int ThinkEngine::OpenBoardMove() {
-  if (gamePhase_ > 2) return -1;
-  // An open point always beats a point inside an area.
-  constexpr int kInsideArea = 1 << 20;
-  int best = 1 << 30, move = -1;
-  for (int i = 2; i < size_ - 2; ++i)
-    for (int j = 2; j < size_ - 2; ++j) {
-      if (board_->GetChain(i, j) != 0 || board_->GetRegion(i, j) != 0 ||
-          !KeimaAllows(i, j, colour_))
-        continue;
-      const int g = board_->GetInfluence(i, j);
-      const int v = (g < 0 ? -g : g) + (AreaAt(i, j) != 0 ? kInsideArea : 0);
-      if (v < best && SafetyCheck(*board_, i, j, colour_, kSafetyQuickTests)) {
-        best = v;
-        move = MoveCodeOf(i, j);
-      }
-    }
-  return move;
+  return gamePhase_ > 2 ? -1 : MeetingPoint(colour_, 0);
 }
 
 MoveResult ThinkEngine::PlayEngineMove(int packed, int extra) {

@@ -590,6 +590,43 @@ TEST_F(Generators, OpenAreaDevelopsOwnStonesInANineLineOpening) {
   EXPECT_EQ(engine.OpenAreaMove(), -1);
 }
 
+TEST_F(Generators, OpenAreaGoesOnAtTheFrameworksBoundaryOnNineLines) {
+  // From a measured game, Black to play move 9: no open area is left, and
+  // the least-swing stage after this one played a second-line stone under
+  // White's wall (row 7, column 1). The opening goes on where the two
+  // frameworks meet instead: off the first two lines, touching no stone,
+  // near an own stone and outside both sides' areas.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . X . X . X . .",
+               ". . . . . . . . .", ". O O . . . X . .", ". . . . O . . . .",
+               ". . . . . . O . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 601, 8);
+  engine.SetPhase(1);
+  const int m = engine.OpenAreaMove();
+  ASSERT_GE(m, 0);
+  const int i = m / 100, j = m % 100;
+  EXPECT_GE(std::min(std::min(i, j), std::min(8 - i, 8 - j)), 2) << m;
+  EXPECT_EQ(engine.GetArea(i, j), 0) << m;
+  bool nearOwn = false;
+  for (int a = 0; a < 9; ++a)
+    for (int c = 0; c < 9; ++c) {
+      const int dist = std::abs(a - i) + std::abs(c - j);
+      if (board.GetChain(a, c) != 0) {
+        EXPECT_GT(dist, 1) << m;
+      }
+      if (board.GetChain(a, c) > 0 && std::max(std::abs(a - i), std::abs(c - j)) <= 2)
+        nearOwn = true;
+    }
+  EXPECT_TRUE(nearOwn) << m;
+  // The boundary lies between the frameworks: not deep in Black's own
+  // upper half, not deep in White's lower half.
+  EXPECT_TRUE(i >= 3 && i <= 5) << m;
+  ExpectEveryGeneratorRestoresTheBoard();
+  // Only in the opening.
+  engine.SetPhase(2);
+  EXPECT_EQ(engine.OpenAreaMove(), -1);
+}
+
 // ---- Operation 9: the answer to the last move. ----
 
 TEST_F(Generators, AnswerLastMoveMendsTheChainTheMoveApproached) {

@@ -377,18 +377,33 @@ TEST_F(Pipeline, OpenBoardMoveComesLastAndOnlyBeforeTheEndgame) {
   EXPECT_FALSE(engine.Called("OpenBoardMove"));
 }
 
+class OpenBoardEngine : public ThinkEngine {
+ public:
+  using ThinkEngine::OpenBoardMove;
+  void SetPhase(int phase) { gamePhase_ = phase; }
+};
+
 TEST(OpenBoardMove, TheEngineDoesNotPassOnAnOpenNineLineBoard) {
   // Measured against GNU Go: after these five stones every stage came up
-  // empty (each point already lies in one side's area) and White passed at
-  // move 6.
+  // empty and White passed at move 6.
   PlaneBoard board;
   board.Reset(9, 0);
-  ThinkEngine engine;
+  OpenBoardEngine engine;
   engine.SetupGame(board, 0, 1, 1, 0, 0);
   const int moves[5][3] = {{5, 6, 1}, {2, 5, -1}, {5, 2, 1}, {2, 3, -1}, {5, 4, 1}};
   for (const auto& m : moves) board.PlayStone(m[0], m[1], m[2], 0);
+
+  engine.AnalysePosition(board, -1, 0, 0);
+  const int m = engine.OpenBoardMove();
+  ASSERT_GE(m, 0);
+  EXPECT_TRUE(m / 100 >= 2 && m / 100 <= 6 && m % 100 >= 2 && m % 100 <= 6) << m;
+  engine.SetPhase(3);
+  EXPECT_EQ(engine.OpenBoardMove(), -1);
+
+  // The whole move choice: no pass, a White stone off the first two lines.
+  engine.SetupGame(board, 0, 1, 1, 0, 0);
   const MoveResult r = engine.ChooseMove(board, -1, 5, MoveCodeOf(5, 4));
-  ASSERT_EQ(PackedCode(r.packed), ThinkEngine::kOpenBoardStage);
+  ASSERT_NE(PackedCode(r.packed), -1);
   const int i = PackedI(r.packed), j = PackedJ(r.packed);
   EXPECT_LT(board.GetChain(i, j), 0);
   EXPECT_TRUE(i >= 2 && i <= 6 && j >= 2 && j <= 6) << i << "," << j;
