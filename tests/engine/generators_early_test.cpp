@@ -52,6 +52,31 @@ std::string Fingerprint(const PlaneBoard& b) {
   return s;
 }
 
+// Where a proposed 9-line move stands: its line (0 = the edge line), the
+// Manhattan distance to the nearest enemy stone and to the nearest stone,
+// and whether an own stone lies within two points each way.
+struct MoveSurroundings {
+  int line = 0;
+  int enemyDistance = 99;
+  int stoneDistance = 99;
+  bool ownNear = false;
+};
+MoveSurroundings SurroundingsOf(const PlaneBoard& b, int move) {
+  MoveSurroundings s;
+  const int i = move / 100, j = move % 100;
+  s.line = std::min(std::min(i, j), std::min(8 - i, 8 - j));
+  for (int a = 0; a < 9; ++a)
+    for (int c = 0; c < 9; ++c) {
+      const int v = b.GetChain(a, c);
+      if (v == 0) continue;
+      const int dist = std::abs(a - i) + std::abs(c - j);
+      s.stoneDistance = std::min(s.stoneDistance, dist);
+      if (v < 0) s.enemyDistance = std::min(s.enemyDistance, dist);
+      if (v > 0 && std::max(std::abs(a - i), std::abs(c - j)) <= 2) s.ownNear = true;
+    }
+  return s;
+}
+
 class Generators : public ::testing::Test {
  protected:
   // Runs every generator with both colours and checks that none leaves the
@@ -563,18 +588,10 @@ TEST_F(Generators, OpenAreaDevelopsOwnStonesInANineLineOpening) {
   engine.SetPhase(1);
   const int m = engine.OpenAreaMove();
   ASSERT_GE(m, 0);
-  const int i = m / 100, j = m % 100;
-  EXPECT_GE(std::min(std::min(i, j), std::min(8 - i, 8 - j)), 2) << m;
-  bool nearOwn = false, nearEnemy = false;
-  for (int a = 0; a < 9; ++a)
-    for (int c = 0; c < 9; ++c) {
-      const int dist = std::abs(a - i) + std::abs(c - j);
-      if (board.GetChain(a, c) > 0 && std::max(std::abs(a - i), std::abs(c - j)) <= 2)
-        nearOwn = true;
-      if (board.GetChain(a, c) < 0 && dist <= 2) nearEnemy = true;
-    }
-  EXPECT_TRUE(nearOwn) << m;
-  EXPECT_FALSE(nearEnemy) << m;
+  const MoveSurroundings s = SurroundingsOf(board, m);
+  EXPECT_GE(s.line, 2) << m;
+  EXPECT_TRUE(s.ownNear) << m;
+  EXPECT_GT(s.enemyDistance, 2) << m;
   // Later in the game, or on larger boards, it is not played.
   engine.SetPhase(2);
   EXPECT_EQ(engine.OpenAreaMove(), -1);
@@ -604,23 +621,14 @@ TEST_F(Generators, OpenAreaGoesOnAtTheFrameworksBoundaryOnNineLines) {
   engine.SetPhase(1);
   const int m = engine.OpenAreaMove();
   ASSERT_GE(m, 0);
-  const int i = m / 100, j = m % 100;
-  EXPECT_GE(std::min(std::min(i, j), std::min(8 - i, 8 - j)), 2) << m;
-  EXPECT_EQ(engine.GetArea(i, j), 0) << m;
-  bool nearOwn = false;
-  for (int a = 0; a < 9; ++a)
-    for (int c = 0; c < 9; ++c) {
-      const int dist = std::abs(a - i) + std::abs(c - j);
-      if (board.GetChain(a, c) != 0) {
-        EXPECT_GT(dist, 1) << m;
-      }
-      if (board.GetChain(a, c) > 0 && std::max(std::abs(a - i), std::abs(c - j)) <= 2)
-        nearOwn = true;
-    }
-  EXPECT_TRUE(nearOwn) << m;
+  const MoveSurroundings s = SurroundingsOf(board, m);
+  EXPECT_GE(s.line, 2) << m;
+  EXPECT_EQ(engine.GetArea(m / 100, m % 100), 0) << m;
+  EXPECT_GT(s.stoneDistance, 1) << m;
+  EXPECT_TRUE(s.ownNear) << m;
   // The boundary lies between the frameworks: not deep in Black's own
   // upper half, not deep in White's lower half.
-  EXPECT_TRUE(i >= 3 && i <= 5) << m;
+  EXPECT_TRUE(m / 100 >= 3 && m / 100 <= 5) << m;
   ExpectEveryGeneratorRestoresTheBoard();
   // Only in the opening.
   engine.SetPhase(2);
