@@ -538,7 +538,24 @@ int PipelineGenerators::OpenAreaMove() {
   // own stones, rather than with a low stone of the least-swing stage.
   if (size_ == 9 && gamePhase_ == 1)
     return MeetingPoint(1, kOpenOnly | kNoContact | kNearOwnStone);
+  // In the middle game on nine lines the later stages left alone would
+  // often invade on the second line where the stone cannot live. When the
+  // opponent's last stone touches none of ours (no fight to answer), the
+  // boundary point goes first, inside an area only when no open one is
+  // left.
+  if (size_ == 9 && gamePhase_ == 2 && !LastMoveTouchesOwnStone())
+    return MeetingPoint(1, kNoContact | kNearOwnStone);
   return -1;
+}
+
+bool PipelineGenerators::LastMoveTouchesOwnStone() const {
+  if (lastMove_ < 0) return false;
+  const int i = lastMove_ / 100, j = lastMove_ % 100;
+  for (const Step& d : kOrthogonal)
+    if (InsideBoard(i + d.di, j + d.dj) &&
+        board_->GetChain(i + d.di, j + d.dj) > 0)
+      return true;
+  return false;
 }
 
 int PipelineGenerators::MeetingPoint(int sign, int flags) {

@@ -592,8 +592,8 @@ TEST_F(Generators, OpenAreaDevelopsOwnStonesInANineLineOpening) {
   EXPECT_GE(s.line, 2) << m;
   EXPECT_TRUE(s.ownNear) << m;
   EXPECT_GT(s.enemyDistance, 2) << m;
-  // Later in the game, or on larger boards, it is not played.
-  engine.SetPhase(2);
+  // In the endgame, or on larger boards, it is not played.
+  engine.SetPhase(3);
   EXPECT_EQ(engine.OpenAreaMove(), -1);
   test::Place(board, 13,
               {". . . . . . . . . . . . .", ". . . . . . . . . . . . .",
@@ -630,9 +630,44 @@ TEST_F(Generators, OpenAreaGoesOnAtTheFrameworksBoundaryOnNineLines) {
   // upper half, not deep in White's lower half.
   EXPECT_TRUE(m / 100 >= 3 && m / 100 <= 5) << m;
   ExpectEveryGeneratorRestoresTheBoard();
-  // Only in the opening.
+  // In the middle game the same point, as long as the opponent's last
+  // stone touches none of ours; after a contact play the fight is left to
+  // the later stages.
+  engine.Prepare(board, kBlack, 104, 10);  // White's stone beside its pair
+  engine.SetPhase(2);
+  EXPECT_EQ(engine.OpenAreaMove(), m);
+  engine.Prepare(board, kBlack, 601, 10);  // next to Black's (6, 2)
   engine.SetPhase(2);
   EXPECT_EQ(engine.OpenAreaMove(), -1);
+  // Later than the middle game, never.
+  engine.Prepare(board, kBlack, 601, 10);
+  engine.SetPhase(3);
+  EXPECT_EQ(engine.OpenAreaMove(), -1);
+}
+
+TEST_F(Generators, OpenAreaKeepsToTheBoundaryInTheNineLineMiddleGame) {
+  // A middle-game position: Black's wall on the third column, White's on
+  // the seventh, the board between them open. White's last stone stands on
+  // its own wall. The boundary point is the fifth column's, between the
+  // walls; a second-line invasion behind either wall is not an answer.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . X . . . O . .", ". . X . . . O . .",
+               ". . X . . . O . .", ". . X . . . O . .", ". . X . . . O . .",
+               ". . X . . . O . .", ". . X . . . O . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 607, 14);
+  engine.SetPhase(2);
+  const int m = engine.OpenAreaMove();
+  ASSERT_GE(m, 0);
+  EXPECT_EQ(m / 100, 4) << m;
+  EXPECT_TRUE(m % 100 >= 2 && m % 100 <= 6) << m;
+  ExpectEveryGeneratorRestoresTheBoard();
+  // The same for White, from its side of the board.
+  engine.Prepare(board, kWhite, 207, 15);
+  engine.SetPhase(2);
+  const int w = engine.OpenAreaMove();
+  ASSERT_GE(w, 0);
+  EXPECT_EQ(w / 100, 4) << w;
+  EXPECT_TRUE(w % 100 >= 2 && w % 100 <= 6) << w;
 }
 
 // ---- Operation 9: the answer to the last move. ----
