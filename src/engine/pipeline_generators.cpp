@@ -543,19 +543,10 @@ int PipelineGenerators::OpenAreaMove() {
   // opponent's last stone touches none of ours (no fight to answer), the
   // boundary point goes first, inside an area only when no open one is
   // left.
-  if (size_ == 9 && gamePhase_ == 2 && !LastMoveTouchesOwnStone())
+  const bool quiet = lastMove_ < 0 || CountOrthogonal(li, lj, 1) == 0;
+  if (size_ == 9 && gamePhase_ == 2 && quiet)
     return MeetingPoint(1, kNoContact | kNearOwnStone);
   return -1;
-}
-
-bool PipelineGenerators::LastMoveTouchesOwnStone() const {
-  if (lastMove_ < 0) return false;
-  const int i = lastMove_ / 100, j = lastMove_ % 100;
-  for (const Step& d : kOrthogonal)
-    if (InsideBoard(i + d.di, j + d.dj) &&
-        board_->GetChain(i + d.di, j + d.dj) > 0)
-      return true;
-  return false;
 }
 
 int PipelineGenerators::MeetingPoint(int sign, int flags) {

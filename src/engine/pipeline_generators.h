@@ -144,9 +144,6 @@ class PipelineGenerators : public CandidateGenerators {
   // Whether a live enemy stone stands within two points of (i, j).
   bool Pressed(int i, int j) const;
   bool OpeningDevelopment(int i, int j) const;
-  // Whether an own stone (positive in the view) is orthogonally next to the
-  // last move.
-  bool LastMoveTouchesOwnStone() const;
 };
 
 }  // namespace kz

@@ -8,6 +8,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/think_engine.h"
@@ -79,6 +80,13 @@ MoveSurroundings SurroundingsOf(const PlaneBoard& b, int move) {
 
 class Generators : public ::testing::Test {
  protected:
+  // The open-area move for `colour` after `lastMove`, at move `moveNumber`,
+  // with the game phase set to `phase`.
+  int OpenAreaIn(int phase, int colour, int lastMove, int moveNumber) {
+    engine.Prepare(board, colour, lastMove, moveNumber);
+    engine.SetPhase(phase);
+    return engine.OpenAreaMove();
+  }
   // Runs every generator with both colours and checks that none leaves the
   // game board changed.
   void ExpectEveryGeneratorRestoresTheBoard() {
@@ -584,9 +592,7 @@ TEST_F(Generators, OpenAreaDevelopsOwnStonesInANineLineOpening) {
               {". . . . . . . . .", ". . . . . . . . .", ". . X . . . O . .",
                ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
                ". . X . . . O . .", ". . . . . . . . .", ". . . . . . . . ."});
-  engine.Prepare(board, kBlack, 606, 4);
-  engine.SetPhase(1);
-  const int m = engine.OpenAreaMove();
+  const int m = OpenAreaIn(1, kBlack, 606, 4);
   ASSERT_GE(m, 0);
   const MoveSurroundings s = SurroundingsOf(board, m);
   EXPECT_GE(s.line, 2) << m;
@@ -602,9 +608,7 @@ TEST_F(Generators, OpenAreaDevelopsOwnStonesInANineLineOpening) {
                ". . . . . . . . . . . . .", ". . . . . . . . . . . . .",
                ". . . . . . . . . . . . .", ". . . . . . . . . . . . .",
                ". . X . . . . . . . O . ."});
-  engine.Prepare(board, kBlack, 1010, 4);
-  engine.SetPhase(1);
-  EXPECT_EQ(engine.OpenAreaMove(), -1);
+  EXPECT_EQ(OpenAreaIn(1, kBlack, 1010, 4), -1);
 }
 
 TEST_F(Generators, OpenAreaGoesOnAtTheFrameworksBoundaryOnNineLines) {
@@ -617,9 +621,7 @@ TEST_F(Generators, OpenAreaGoesOnAtTheFrameworksBoundaryOnNineLines) {
               {". . . . . . . . .", ". . . . . . . . .", ". . X . X . X . .",
                ". . . . . . . . .", ". O O . . . X . .", ". . . . O . . . .",
                ". . . . . . O . .", ". . . . . . . . .", ". . . . . . . . ."});
-  engine.Prepare(board, kBlack, 601, 8);
-  engine.SetPhase(1);
-  const int m = engine.OpenAreaMove();
+  const int m = OpenAreaIn(1, kBlack, 601, 8);
   ASSERT_GE(m, 0);
   const MoveSurroundings s = SurroundingsOf(board, m);
   EXPECT_GE(s.line, 2) << m;
@@ -633,16 +635,11 @@ TEST_F(Generators, OpenAreaGoesOnAtTheFrameworksBoundaryOnNineLines) {
   // In the middle game the same point, as long as the opponent's last
   // stone touches none of ours; after a contact play the fight is left to
   // the later stages.
-  engine.Prepare(board, kBlack, 104, 10);  // White's stone beside its pair
-  engine.SetPhase(2);
-  EXPECT_EQ(engine.OpenAreaMove(), m);
-  engine.Prepare(board, kBlack, 601, 10);  // next to Black's (6, 2)
-  engine.SetPhase(2);
-  EXPECT_EQ(engine.OpenAreaMove(), -1);
+  // (1, 4): White's stone beside its pair; (6, 1): next to Black's (6, 2).
+  EXPECT_EQ(OpenAreaIn(2, kBlack, 104, 10), m);
+  EXPECT_EQ(OpenAreaIn(2, kBlack, 601, 10), -1);
   // Later than the middle game, never.
-  engine.Prepare(board, kBlack, 601, 10);
-  engine.SetPhase(3);
-  EXPECT_EQ(engine.OpenAreaMove(), -1);
+  EXPECT_EQ(OpenAreaIn(3, kBlack, 601, 10), -1);
 }
 
 TEST_F(Generators, OpenAreaKeepsToTheBoundaryInTheNineLineMiddleGame) {
@@ -654,20 +651,16 @@ TEST_F(Generators, OpenAreaKeepsToTheBoundaryInTheNineLineMiddleGame) {
               {". . . . . . . . .", ". . X . . . O . .", ". . X . . . O . .",
                ". . X . . . O . .", ". . X . . . O . .", ". . X . . . O . .",
                ". . X . . . O . .", ". . X . . . O . .", ". . . . . . . . ."});
-  engine.Prepare(board, kBlack, 607, 14);
-  engine.SetPhase(2);
-  const int m = engine.OpenAreaMove();
-  ASSERT_GE(m, 0);
-  EXPECT_EQ(m / 100, 4) << m;
-  EXPECT_TRUE(m % 100 >= 2 && m % 100 <= 6) << m;
-  ExpectEveryGeneratorRestoresTheBoard();
-  // The same for White, from its side of the board.
-  engine.Prepare(board, kWhite, 207, 15);
-  engine.SetPhase(2);
-  const int w = engine.OpenAreaMove();
-  ASSERT_GE(w, 0);
-  EXPECT_EQ(w / 100, 4) << w;
-  EXPECT_TRUE(w % 100 >= 2 && w % 100 <= 6) << w;
+  // The same for White, from its side of the board, after a Black stone
+  // on Black's wall.
+  for (const auto& [colour, last, moveNumber] :
+       {std::tuple{kBlack, 607, 14}, std::tuple{kWhite, 207, 15}}) {
+    const int m = OpenAreaIn(2, colour, last, moveNumber);
+    ASSERT_GE(m, 0) << colour;
+    EXPECT_EQ(m / 100, 4) << m;
+    EXPECT_TRUE(m % 100 >= 2 && m % 100 <= 6) << m;
+    ExpectEveryGeneratorRestoresTheBoard();
+  }
 }
 
 // ---- Operation 9: the answer to the last move. ----
