@@ -553,10 +553,20 @@ int PipelineGenerators::MeetingPoint(int sign, int flags) {
   // An open point always beats a point inside an area.
   constexpr int kInsideArea = 1 << 20;
   const PlaneBoard& b = *board_;
+  // An opposing region that large is open board with stones of one side
+  // around it (handicap stones, say), not territory.
+  auto largeRegion = [&](int region) {
+    if (!(flags & kLargeRegions) || Sign(region) == sign) return false;
+    int points = 0;
+    for (int a = 0; a < size_; ++a)
+      for (int c = 0; c < size_; ++c) points += b.GetRegion(a, c) == region;
+    return 4 * points >= size_ * size_;
+  };
   int best = 1 << 30, move = -1;
   for (int i = 2; i < size_ - 2; ++i)
     for (int j = 2; j < size_ - 2; ++j) {
-      if (b.GetChain(i, j) != 0 || b.GetRegion(i, j) != 0) continue;
+      if (b.GetChain(i, j) != 0) continue;
+      if (b.GetRegion(i, j) != 0 && !largeRegion(b.GetRegion(i, j))) continue;
       const bool inArea = AreaAt(i, j) != 0;
       if (inArea && (flags & kOpenOnly)) continue;
       if ((flags & kNoContact) && EmptyNeighbours(i, j) < 4) continue;

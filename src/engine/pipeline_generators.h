@@ -92,6 +92,7 @@ class PipelineGenerators : public CandidateGenerators {
     kOpenOnly = 1,       // skip points inside an area
     kNoContact = 2,      // skip points next to a stone
     kNearOwnStone = 4,   // need a live stone of `sign` within two points
+    kLargeRegions = 8,   // also an opposing region of a quarter of the board
   };
   int MeetingPoint(int sign, int flags);
   // AreaPlane in the current view (its sign follows the view).

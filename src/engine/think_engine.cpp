@@ -375,7 +375,9 @@ ThinkEngine::StageOutcome ThinkEngine::RunStages(unsigned commitsAtStart) {
 }
 
 int ThinkEngine::OpenBoardMove() {
-  return gamePhase_ > 2 ? -1 : MeetingPoint(colour_, 0);
+  if (gamePhase_ > 2) return -1;
+  const int move = MeetingPoint(colour_, 0);
+  return move >= 0 ? move : MeetingPoint(colour_, kLargeRegions);
 }
 
 MoveResult ThinkEngine::PlayEngineMove(int packed, int extra) {

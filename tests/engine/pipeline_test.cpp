@@ -409,6 +409,48 @@ TEST(OpenBoardMove, TheEngineDoesNotPassOnAnOpenNineLineBoard) {
   EXPECT_TRUE(i >= 2 && i <= 6 && j >= 2 && j <= 6) << i << "," << j;
 }
 
+TEST(OpenBoardMove, WhiteDoesNotPassAgainstStonesOfBlackOnly) {
+  // With only Black's stones on the board the whole empty board is one
+  // Black region; White used to pass against two stones, and against five
+  // handicap stones on nine lines.
+  const std::vector<std::vector<std::pair<int, int>>> setups = {
+      {{6, 2}, {2, 6}},
+      {{2, 6}, {6, 2}, {6, 6}, {2, 2}, {4, 4}},
+  };
+  for (const auto& stones : setups) {
+    PlaneBoard board;
+    board.Reset(9, 0);
+    OpenBoardEngine engine;
+    engine.SetupGame(board, 0, 1, 1, 0, 0);
+    for (const auto& [i, j] : stones) board.PlayStone(i, j, 1, 0);
+    const int n = static_cast<int>(stones.size());
+    const MoveResult r = engine.ChooseMove(
+        board, -1, n, MoveCodeOf(stones.back().first, stones.back().second));
+    ASSERT_NE(PackedCode(r.packed), -1) << n << " stones";
+    const int i = PackedI(r.packed), j = PackedJ(r.packed);
+    EXPECT_LT(board.GetChain(i, j), 0) << n << " stones";
+  }
+
+  // A smaller opposing region is territory, and so is White's own, however
+  // large: the stand-in move goes into neither.
+  PlaneBoard board;
+  test::Place(board, 9,
+              {". . . . . X O . .", ". . . . . X O . .", ". . . . . X O . .",
+               ". . . . . X O . .", "X X X X X X O . .", "O O O O O O O . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  OpenBoardEngine engine;
+  engine.SetupGame(board, 0, 1, 1, 0, 0);
+  engine.AnalysePosition(board, -1, 0, 0);
+  engine.SetPhase(2);
+  EXPECT_EQ(engine.OpenBoardMove(), -1);
+  // Black's view: White's region of 39 points is open board to play in.
+  engine.AnalysePosition(board, 1, 0, 0);
+  engine.SetPhase(2);
+  const int m = engine.OpenBoardMove();
+  ASSERT_GE(m, 0);
+  EXPECT_GE(m / 100, 5) << m;
+}
+
 TEST_F(Pipeline, CornerCountersOnNineteenAndNineLines) {
   Choose(1, 40, 1503);  // i > 10, j < 8
   Choose(1, 41, 303);   // i < 8, j < 8
