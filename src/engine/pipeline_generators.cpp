@@ -555,18 +555,15 @@ int PipelineGenerators::MeetingPoint(int sign, int flags) {
   const PlaneBoard& b = *board_;
   // An opposing region that large is open board with stones of one side
   // around it (handicap stones, say), not territory.
-  auto largeRegion = [&](int region) {
-    if (!(flags & kLargeRegions) || Sign(region) == sign) return false;
-    int points = 0;
-    for (int a = 0; a < size_; ++a)
-      for (int c = 0; c < size_; ++c) points += b.GetRegion(a, c) == region;
-    return 4 * points >= size_ * size_;
+  auto largeRegion = [&](int i, int j) {
+    return (flags & kLargeRegions) && Sign(b.GetRegion(i, j)) == -sign &&
+           4 * b.RegionSize(i, j) >= size_ * size_;
   };
   int best = 1 << 30, move = -1;
   for (int i = 2; i < size_ - 2; ++i)
     for (int j = 2; j < size_ - 2; ++j) {
       if (b.GetChain(i, j) != 0) continue;
-      if (b.GetRegion(i, j) != 0 && !largeRegion(b.GetRegion(i, j))) continue;
+      if (b.GetRegion(i, j) != 0 && !largeRegion(i, j)) continue;
       const bool inArea = AreaAt(i, j) != 0;
       if (inArea && (flags & kOpenOnly)) continue;
       if ((flags & kNoContact) && EmptyNeighbours(i, j) < 4) continue;
