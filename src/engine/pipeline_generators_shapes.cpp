@@ -90,11 +90,18 @@ bool MakesOrTakesAnEye(int family) {
 bool PipelineGenerators::AcceptPatternB(int move, int type) {
   const int i = move / 100, j = move % 100;
   const PlaneBoard& b = *board_;
-  // Eye shape (type 3) is played inside regions; the others are not.
-  if (type != 3 && (b.GetRegion(i, j) != 0 || AreaAt(i, j) != 0)) return false;
+  // Eye shape (type 3) is played inside regions; the others are not. The
+  // fight shapes (cuts, connections and contact, types 0 and 1) are played
+  // inside an area too: a cutting point next to own stones lies inside
+  // their area, and that is where the enemy peeps.
+  const bool fightShape = type <= 1;
+  if (type != 3 && (b.GetRegion(i, j) != 0 || (AreaAt(i, j) != 0 && !fightShape)))
+    return false;
   // The weakest enemy chain next to the point and the point's own room:
   // a point with a single empty neighbour is played only to fight a short
-  // enemy chain.
+  // enemy chain, or, for a fight shape, when the stone joins chains that
+  // keep three liberties or more (a connection at the cutting point of a
+  // one-point jump the enemy has closed in on from the side).
   int weakest = 0;
   for (const Step& d : kOrthogonal) {
     const int a = i + d.di, c = j + d.dj;
@@ -104,7 +111,9 @@ bool PipelineGenerators::AcceptPatternB(int move, int type) {
   }
   const int empty = EmptyNeighbours(i, j);
   if (empty == 0) return false;
-  if (empty == 1 && (weakest == 0 || weakest > 2)) return false;
+  if (empty == 1 && (weakest == 0 || weakest > 2) &&
+      !(fightShape && b.LibertiesIfPlayed(i, j, 1) >= 3))
+    return false;
   // The stones the shape is about must be alive: a shape against dead
   // enemy stones, or one that mends dead own stones, wastes the move.
   int liveEnemy = 0, liveOwn = 0, deadOwn = 0;

@@ -36,6 +36,7 @@ class GenEngine : public ThinkEngine {
   void SetHandicap(int h) { handicap_ = h; }
   void SetPhase(int phase) { gamePhase_ = phase; }
   using PipelineGenerators::SavingMove;
+  using PipelineGenerators::AcceptPatternB;
 };
 
 // Every stored plane a generator could disturb, as one string.
@@ -470,6 +471,42 @@ TEST_F(Generators, PatternBLeavesADiagonalWhoseCutWouldBeCaptured) {
   board.PlayStone(6, 3, kBlack, 0);
   engine.Prepare(board, kBlack, 304, 10);
   EXPECT_EQ(engine.PatternBMove(0), -1);
+}
+
+TEST_F(Generators, PatternBMendsAJumpTheEnemyHasClosedInOn) {
+  // Black's one-point jump C7-C5 with White's wall D6-D5 beside it: the
+  // cutting point C6 has a single empty neighbour and lies inside Black's
+  // area, and it is still the point to connect. The same with the colours
+  // swapped.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . X . . . . . .",
+               ". . . O . . . . .", ". . X O . . . . .", ". . . . . . . . .",
+               ". . . O . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 304, 6);
+  EXPECT_EQ(engine.PatternBMove(0), 203);
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . O . . . . . .",
+               ". . . X . . . . .", ". . O X . . . . .", ". . . . . . . . .",
+               ". . . X . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kWhite, 304, 6);
+  EXPECT_EQ(engine.PatternBMove(0), 203);
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
+TEST_F(Generators, PatternBFightShapesArePlayedInsideAnArea) {
+  // Black's diagonal wall D8-C7-B6 makes the corner behind it Black's area,
+  // and White's D7 stands in the cut of D8-C7. The other cutting point C8
+  // lies in that area: a fight shape (types 0 and 1) may be played there,
+  // an edge shape (type 2) may not.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . X . . . . .", ". . X O . . . . .",
+               ". X . O . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 302, 6);
+  ASSERT_NE(engine.GetArea(2, 1), 0);
+  EXPECT_TRUE(engine.AcceptPatternB(201, 0));
+  EXPECT_TRUE(engine.AcceptPatternB(201, 1));
+  EXPECT_FALSE(engine.AcceptPatternB(201, 2));
 }
 
 TEST_F(Generators, PatternBMakesNoEyeShapeInsideTheTerritoryOfALiveGroup) {
