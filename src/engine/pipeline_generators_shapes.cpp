@@ -95,8 +95,8 @@ bool PipelineGenerators::AcceptPatternB(int move, int type) {
   // inside an area too: a cutting point next to own stones lies inside
   // their area, and that is where the enemy peeps.
   const bool fightShape = type <= 1;
-  if (type != 3 && (b.GetRegion(i, j) != 0 || (AreaAt(i, j) != 0 && !fightShape)))
-    return false;
+  if (type != 3 && b.GetRegion(i, j) != 0) return false;
+  if (type != 3 && !fightShape && AreaAt(i, j) != 0) return false;
   // The weakest enemy chain next to the point and the point's own room:
   // a point with a single empty neighbour is played only to fight a short
   // enemy chain, or, for a fight shape, when the stone joins chains that

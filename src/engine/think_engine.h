@@ -39,10 +39,11 @@ class ThinkEngine : public PipelineGenerators {
   // board, so there the engine plays where the two sides' influence meets:
   // the empty point off the first two lines and outside every region with
   // the smallest influence either way, points outside both sides' areas
-  // first, among those whose stone is safe by the stricter tests. When
-  // every empty point lies in a region (stones of one side only), a point
-  // of an opposing region as large as a quarter of the board serves. -1 in the
-  // endgame (phase 3 and later) or when no point qualifies.
+  // first, among those whose stone is safe by the stricter tests. When no
+  // such point is left (stones of one side only make the whole empty board
+  // their region), a point of an opposing region as large as a quarter of
+  // the board serves. -1 in the endgame (phase 3 and later) or when no
+  // point qualifies.
   virtual int OpenBoardMove();
 
  private:
