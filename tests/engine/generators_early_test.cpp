@@ -475,9 +475,8 @@ TEST_F(Generators, PatternBLeavesADiagonalWhoseCutWouldBeCaptured) {
 
 TEST_F(Generators, PatternBMendsAJumpTheEnemyHasClosedInOn) {
   // Black's one-point jump C7-C5 with White's wall D6-D5 beside it: the
-  // cutting point C6 has a single empty neighbour and lies inside Black's
-  // area, and it is still the point to connect. The same with the colours
-  // swapped.
+  // cutting point C6 has a single empty neighbour, and it is still the
+  // point to connect. The same with the colours swapped.
   test::Place(board, 9,
               {". . . . . . . . .", ". . . . . . . . .", ". . X . . . . . .",
                ". . . O . . . . .", ". . X O . . . . .", ". . . . . . . . .",
