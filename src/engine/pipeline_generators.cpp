@@ -499,6 +499,9 @@ int PipelineGenerators::OpenAreaMove() {
   const int lj = lastMove_ >= 0 ? lastMove_ % 100 : 0;
   const ScanAxis ai = ScanOrder(li, 1, size2_), aj = ScanOrder(lj, 1, size2_);
   SettledGroups settled(*this, colour_);
+  // The development point found so far and its distance from the balance
+  // of influence (the jump out of a pressed group is played at once).
+  int development = -1, developmentBalance = 1 << 30;
   for (int i = ai.from;; i += ai.step) {
     for (int j = aj.from;; j += aj.step) {
       const int here = MoveCodeOf(i, j);
@@ -525,14 +528,23 @@ int PipelineGenerators::OpenAreaMove() {
           if (!Pressed(si, sj) || settled.At(si, sj)) continue;
           if (SafeFor(here, 1, kSafetyQuickTests)) return here;
         }
-        if (gamePhase_ == 1 && OpeningDevelopment(i, j) &&
-            SafeFor(here, 1, kSafetyQuickTests))
-          return here;
+        // Of the development points, the one where the two sides'
+        // influence is most even: it claims the contested ground between
+        // the frameworks rather than adding to an own side already held.
+        if (gamePhase_ == 1 && OpeningDevelopment(i, j)) {
+          const int g = b.GetInfluence(i, j);
+          const int balance = g < 0 ? -g : g;
+          if (balance < developmentBalance && SafeFor(here, 1, kSafetyQuickTests)) {
+            development = here;
+            developmentBalance = balance;
+          }
+        }
       }
       if (j == aj.to) break;
     }
     if (i == ai.to) break;
   }
+  if (development >= 0) return development;
   // On nine lines the open areas are gone after a few moves; the opening
   // then goes on at the boundary between the two sides' frameworks, near
   // own stones, rather than with a low stone of the least-swing stage.

@@ -325,7 +325,7 @@ ThinkEngine::StageOutcome ThinkEngine::RunStages(unsigned commitsAtStart) {
   KZ_MOVE_STAGE(33, true, PatternBMove(2))
   KZ_MOVE_STAGE(34, true, DefendCuttingPoint())
   KZ_MOVE_STAGE(35, true, PlayOpenAreaPoint())
-  KZ_MOVE_STAGE(36, gamePhase_ >= 2, PlayMinSwingPoint())
+  KZ_MOVE_STAGE(36, gamePhase_ >= 2, LaterMinSwingPoint())
   KZ_MOVE_STAGE(38, true, LocalShapeMove(-c))
   KZ_MOVE_STAGE(39, true, CutDiagonalEnemy())
   KZ_MOVE_STAGE(40, true, PlayReservedMove())
@@ -372,6 +372,14 @@ ThinkEngine::StageOutcome ThinkEngine::RunStages(unsigned commitsAtStart) {
 
   if (reentered) return {true, 0};
   return {false, PackedPass()};
+}
+
+int ThinkEngine::LaterMinSwingPoint() {
+  if (size_ == 9 && gamePhase_ == 2) {
+    const int move = MeetingPoint(colour_, kNoContact | kNearOwnStone);
+    if (move >= 0) return move;
+  }
+  return PlayMinSwingPoint();
 }
 
 int ThinkEngine::OpenBoardMove() {

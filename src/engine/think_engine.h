@@ -45,6 +45,11 @@ class ThinkEngine : public PipelineGenerators {
   // the board serves. -1 in the endgame (phase 3 and later) or when no
   // point qualifies.
   virtual int OpenBoardMove();
+  // Stage 36, the least-swing point after the opening. On nine lines in
+  // the middle game that point is often a second-line stone behind the
+  // opponent's wall, where it cannot live; there the boundary point of the
+  // open-area stage (touching no stone, near a live own stone) goes first.
+  int LaterMinSwingPoint();
 
  private:
   struct Best {

@@ -37,6 +37,7 @@ class GenEngine : public ThinkEngine {
   void SetPhase(int phase) { gamePhase_ = phase; }
   using PipelineGenerators::SavingMove;
   using PipelineGenerators::AcceptPatternB;
+  using ThinkEngine::LaterMinSwingPoint;
 };
 
 // Every stored plane a generator could disturb, as one string.
@@ -699,6 +700,46 @@ TEST_F(Generators, OpenAreaKeepsToTheBoundaryInTheNineLineMiddleGame) {
   }
 }
 
+TEST_F(Generators, OpenAreaDevelopsIntoTheContestedGroundOnNineLines) {
+  // Each side has one stone on a 3-3 point. Of the development points the
+  // one where the two sides' influence is even comes first: the centre
+  // point between the stones, not a two-point extension along the own
+  // side (the first point met in scan order).
+  for (const int colour : {kBlack, kWhite}) {
+    const bool black = colour == kBlack;
+    test::Place(board, 9,
+                {". . . . . . . . .", ". . . . . . . . .",
+                 black ? ". . X . . . . . ." : ". . O . . . . . .",
+                 ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+                 black ? ". . . . . . O . ." : ". . . . . . X . .",
+                 ". . . . . . . . .", ". . . . . . . . ."});
+    EXPECT_EQ(OpenAreaIn(1, colour, -1, 2), 404) << colour;
+  }
+}
+
+TEST_F(Generators, LaterMinSwingKeepsOffTheSecondLineInTheNineLineMiddleGame) {
+  // From a measured game, Black to play move 13 after White's F5, every
+  // earlier stage empty. The least-swing point was a second-line stone in
+  // the open corner (H8); the boundary point goes first: off the first two
+  // lines, touching no stone, near a live Black stone.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . X . O . . . .",
+               ". . . . . O . . .", ". . . X . O X . .", ". . . . X O . . .",
+               ". . X . X . O . .", ". . . . . O . . .", ". . . . . . . . ."});
+  engine.Prepare(board, kBlack, 504, 12);
+  engine.SetPhase(2);
+  const int m = engine.LaterMinSwingPoint();
+  ASSERT_GE(m, 0);
+  const MoveSurroundings s = SurroundingsOf(board, m);
+  EXPECT_GE(s.line, 2) << m;
+  EXPECT_GT(s.stoneDistance, 1) << m;
+  EXPECT_TRUE(s.ownNear) << m;
+  ExpectEveryGeneratorRestoresTheBoard();
+  // The endgame keeps the least-swing point.
+  engine.SetPhase(3);
+  EXPECT_EQ(engine.LaterMinSwingPoint(), engine.PlayMinSwingPoint());
+}
+
 // ---- Operation 9: the answer to the last move. ----
 
 TEST_F(Generators, AnswerLastMoveMendsTheChainTheMoveApproached) {
@@ -874,3 +915,4 @@ TEST_F(Generators, RescueNetsTheAdjacentEnemyStoneRatherThanRun) {
 
 }  // namespace
 }  // namespace kz
+
