@@ -913,25 +913,6 @@ TEST_F(Generators, RescueNetsTheAdjacentEnemyStoneRatherThanRun) {
   EXPECT_EQ(libs, 4);
 }
 
-TEST_F(Generators, PatternASecondModeAnswersAnAttachmentAtOnce) {
-  // White attaches to Black's lone stone in the open on 9 lines. The first
-  // mode of library A never answers there (no corner moves are counted), so
-  // the contact answer comes from the second mode: a hane or an extension
-  // in contact with the attaching stone or Black's own.
-  test::Place(board, 9,
-              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-               ". . . . . . . . .", ". . . . X O . . .", ". . . . . . . . .",
-               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
-  engine.Prepare(board, kBlack, 504, 10);
-  EXPECT_EQ(engine.PatternAMove(1, 0, -1, 0), -1);
-  const int m = engine.PatternAMove(2, 0, -1, 0);
-  ASSERT_GE(m, 0);
-  const int i = m / 100, j = m % 100;
-  const bool touchesLast = std::abs(i - 5) <= 1 && std::abs(j - 4) <= 1;
-  EXPECT_TRUE(touchesLast) << m;
-  ExpectEveryGeneratorRestoresTheBoard();
-}
-
 }  // namespace
 }  // namespace kz
 

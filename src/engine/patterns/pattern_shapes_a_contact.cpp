@@ -2,10 +2,6 @@
 // (peeps, attachments, hanes, bumps, crosscuts, wedges), from the side to
 // move; L is the opponent's last move. Flags: 0 in modes 1 and 3, 1 in
 // mode 3 only (the last pattern stage), 2 in every mode (urgent shape).
-// Every answer here but the mode-3-only ones carries flag 2: a contact
-// play wants its answer at once, and on 9 lines the second mode is the
-// only early one (the first mode never answers there: no corner moves are
-// counted).
 // Within the table the first record that matches and passes the engine's
 // checks wins, so the narrower shapes come before the broad ones.
 #include "engine/patterns/pattern_families.h"
@@ -26,71 +22,71 @@ const ShapeDiagram kShapesAContact[] = {
     {2, kPeep, {"OL?", "*O?", nullptr}},                // diagonal
     {2, kPeep, {"O?", "L*", "?O", nullptr}},            // knight's move
     {2, kPeep, {"OLO", "O*O", nullptr}},                // bamboo joint
-    {2, kPeep, {"?O.?", "L*.?", "?O.?", "????", nullptr}},
+    {0, kPeep, {"?O.?", "L*.?", "?O.?", "????", nullptr}},
     {2, kPeep, {"#####", "?O*O?", "??L??", nullptr}},   // first-line gap
     {2, kPeep, {"#####", "?...?", "?O*O?", "??L??", nullptr}},
     {2, kPeep, {"####", "?*O?", "?OL?", nullptr}},      // diagonal on the edge
-    {2, kPeep, {"?O.?", "?*L?", "?.O?", nullptr}},      // keima, both cuts open
+    {0, kPeep, {"?O.?", "?*L?", "?.O?", nullptr}},      // keima, both cuts open
 
     // ---- crosscuts: extend (never leave a stone in contact to be atari'd) --------
     // Our two stones are crosscut by the last move; the stone touching the
     // last move draws back away from it, keeping three liberties.
-    {2, kCrosscut, {"?...", ".*OX", "..LO", "?..?", nullptr}},
-    {2, kCrosscut, {"?....", "?.*..", "?.OX.", "?.LO.", "?...?", nullptr}},
-    {2, kCrosscut, {"?...?", "?.*..", "?.OX.", "?.LO.", "#####", nullptr}},
+    {0, kCrosscut, {"?...", ".*OX", "..LO", "?..?", nullptr}},
+    {0, kCrosscut, {"?....", "?.*..", "?.OX.", "?.LO.", "?...?", nullptr}},
+    {0, kCrosscut, {"?...?", "?.*..", "?.OX.", "?.LO.", "#####", nullptr}},
 
     // ---- attachments beside our fourth-line stone: hane toward the centre --------
-    {2, kAttachHane, {"?.*..", "?OL..", "?....", "?....", "?....", "#####", nullptr}},
+    {0, kAttachHane, {"?.*..", "?OL..", "?....", "?....", "?....", "#####", nullptr}},
 
     // ---- attachments: hane -------------------------------------------------------
     // hane toward our own support: the attaching stone is caught between
-    {2, kAttachHane, {"?.....?", "..L*...", "..O..O.", "?.....?", nullptr}},
-    {2, kAttachHane, {"?....?", "..L*..", "..O.O.", "?....?", nullptr}},
-    {2, kAttachHane, {"?.....", "..L*..", "..O...", "....O.", "?.....", nullptr}},
-    {2, kAttachHane, {"?.....", "..L*.O", "..O...", "?.....", nullptr}},
+    {0, kAttachHane, {"?.....?", "..L*...", "..O..O.", "?.....?", nullptr}},
+    {0, kAttachHane, {"?....?", "..L*..", "..O.O.", "?....?", nullptr}},
+    {0, kAttachHane, {"?.....", "..L*..", "..O...", "....O.", "?.....", nullptr}},
+    {0, kAttachHane, {"?.....", "..L*.O", "..O...", "?.....", nullptr}},
     // hane away from the opponent's support: its side of the stone is his
-    {2, kAttachHane, {"?.....?", "X..L*..", "...O...", "?.....?", nullptr}},
-    {2, kAttachHane, {"?......", "...L*..", "X..O...", "?......", nullptr}},
-    {2, kAttachHane, {".....", ".L*..", ".O...", ".....", nullptr}},
-    {2, kAttachHane, {"?...?", "..L*.", "..O..", "?...?", nullptr}},
-    {2, kAttachHane, {".....", ".L*..", ".O...", ".....", "#####", nullptr}},
-    {2, kAttachHane, {".....", ".L*..", ".O...", "#####", nullptr}},
-    {2, kAttachHane, {"#####", ".L*..", ".O...", ".....", nullptr}},
-    {2, kAttachHane, {"?...?", ".*L..", "..O..", "?...?", "#####", nullptr}},
+    {0, kAttachHane, {"?.....?", "X..L*..", "...O...", "?.....?", nullptr}},
+    {0, kAttachHane, {"?......", "...L*..", "X..O...", "?......", nullptr}},
+    {0, kAttachHane, {".....", ".L*..", ".O...", ".....", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", "..O..", "?...?", nullptr}},
+    {0, kAttachHane, {".....", ".L*..", ".O...", ".....", "#####", nullptr}},
+    {0, kAttachHane, {".....", ".L*..", ".O...", "#####", nullptr}},
+    {0, kAttachHane, {"#####", ".L*..", ".O...", ".....", nullptr}},
+    {0, kAttachHane, {"?...?", ".*L..", "..O..", "?...?", "#####", nullptr}},
     // under a third-line stone: hane from below, toward the edge
-    {2, kAttachHane, {"?...?", "..O..", ".*L..", ".....", "#####", nullptr}},
-    {2, kAttachHane, {"?...?", "..O.O", "..L*.", ".....", "#####", nullptr}},
+    {0, kAttachHane, {"?...?", "..O..", ".*L..", ".....", "#####", nullptr}},
+    {0, kAttachHane, {"?...?", "..O.O", "..L*.", ".....", "#####", nullptr}},
     // attach on top of a fourth-line stone: hane on the side of our support
-    {2, kAttachHane, {"?...?", "..L*.", "..O..", ".....", "..O..", nullptr}},
-    {2, kAttachHane, {"?.....", "..L*..", "..O...", "......", "...O..", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", "..O..", ".....", "..O..", nullptr}},
+    {0, kAttachHane, {"?.....", "..L*..", "..O...", "......", "...O..", nullptr}},
     // attach beside a third-line stone from the outside: hane underneath
-    {2, kAttachHane, {"?...?", ".LO..", ".*...", ".....", "#####", nullptr}},
+    {0, kAttachHane, {"?...?", ".LO..", ".*...", ".....", "#####", nullptr}},
     // attach to a stone of a one-point jump: hane on the jump's far side
-    {2, kAttachHane, {"?...?", ".*L..", "..O..", "..O..", ".....", nullptr}},
-    {2, kAttachHane, {"?...?", ".*L..", "..O..", "..O..", "#####", nullptr}},
+    {0, kAttachHane, {"?...?", ".*L..", "..O..", "..O..", ".....", nullptr}},
+    {0, kAttachHane, {"?...?", ".*L..", "..O..", "..O..", "#####", nullptr}},
 
     // ---- attachments where the hane would be cut: extend -------------------------
-    {2, kAttachExtend, {"?.X.?", "..L..", "..O..", "..*..", "?...?", nullptr}},
-    {2, kAttachExtend, {"?X.X?", "..L..", "..O..", "..*..", nullptr}},
-    {2, kAttachExtend, {"??X??", "?.L.?", "?.O.?", "?.*.?", "#####", nullptr}},
-    {2, kAttachExtend, {"..X..", ".XL..", "..O..", "..*..", nullptr}},
+    {0, kAttachExtend, {"?.X.?", "..L..", "..O..", "..*..", "?...?", nullptr}},
+    {0, kAttachExtend, {"?X.X?", "..L..", "..O..", "..*..", nullptr}},
+    {0, kAttachExtend, {"??X??", "?.L.?", "?.O.?", "?.*.?", "#####", nullptr}},
+    {0, kAttachExtend, {"..X..", ".XL..", "..O..", "..*..", nullptr}},
     {1, kAttachExtend, {"?...?", "..L..", ".XO..", "..*..", "?...?", nullptr}},
     // the hane points are both next to enemy stones: stand up instead
-    {2, kAttachExtend, {"?...?", "X.L.X", "..O..", "..*..", "?...?", nullptr}},
-    {2, kAttachExtend, {"?X.??", "?.L.?", "?.OX?", "?.*.?", "?...?", nullptr}},
+    {0, kAttachExtend, {"?...?", "X.L.X", "..O..", "..*..", "?...?", nullptr}},
+    {0, kAttachExtend, {"?X.??", "?.L.?", "?.OX?", "?.*.?", "?...?", nullptr}},
     // attach from the side against a second-line stone: stand toward the
     // centre rather than crawl
-    {2, kAttachExtend, {"?...?", "?.*.?", "?.OL?", "?...?", "#####", nullptr}},
-    {2, kAttachExtend, {"?...?", "?.*.?", "?LO.?", "?X..?", "#####", nullptr}},
+    {0, kAttachExtend, {"?...?", "?.*.?", "?.OL?", "?...?", "#####", nullptr}},
+    {0, kAttachExtend, {"?...?", "?.*.?", "?LO.?", "?X..?", "#####", nullptr}},
 
     // ---- shoulder hits and diagonal attachments: push or stand -------------------
-    {2, kShoulderPush, {"....", ".L*.", "..O.", "....", nullptr}},
-    {2, kShoulderPush, {"?...?", "..L*.", "...O.", "...O.", "?...?", nullptr}},
-    {2, kShoulderPush, {"....", ".L*.", "..O.", "....", "####", nullptr}},
-    {2, kShoulderPush, {"?...?", ".*L..", ".O...", ".....", "#####", nullptr}},
-    {2, kShoulderPush, {"?....", "..L*.", "...O.", ".....", ".....", nullptr}},
+    {0, kShoulderPush, {"....", ".L*.", "..O.", "....", nullptr}},
+    {0, kShoulderPush, {"?...?", "..L*.", "...O.", "...O.", "?...?", nullptr}},
+    {0, kShoulderPush, {"....", ".L*.", "..O.", "....", "####", nullptr}},
+    {0, kShoulderPush, {"?...?", ".*L..", ".O...", ".....", "#####", nullptr}},
+    {0, kShoulderPush, {"?....", "..L*.", "...O.", ".....", ".....", nullptr}},
     // shoulder hit on a third-line stone: crawl along the third line
-    {2, kShoulderPush, {"?...?", "?.L..", "?.*O.", "?....", "?....", "#####", nullptr}},
+    {0, kShoulderPush, {"?...?", "?.L..", "?.*O.", "?....", "?....", "#####", nullptr}},
 
     // ---- the opponent's hane leaves a cut: cut -----------------------------------
     {1, kCutHane, {"?..?", ".XO?", ".*L.", "?..?", nullptr}},
@@ -104,7 +100,7 @@ const ShapeDiagram kShapesAContact[] = {
     {2, kHeadOfTwo, {"?.*.?", "?.LO?", "?.XO?", "?...?", nullptr}},
     {2, kHeadOfTwo, {"?.*.?", "?.LO?", "?.XO?", "??.??", "#####", nullptr}},
     {2, kHeadOfTwo, {"?.*..", "?.LO.", "?.XO.", "?.XO.", nullptr}},
-    {2, kHeadOfTwo, {"?.*.?", "?.LO?", "?.XO?", "?..O?", nullptr}},
+    {0, kHeadOfTwo, {"?.*.?", "?.LO?", "?.XO?", "?..O?", nullptr}},
     {2, kHeadOfTwo, {"?.*.?", "?.LO?", "?.XO?", "#####", nullptr}},
     // the opponent's pair grew at its tail: the head is still the point
     {2, kHeadOfTwo, {"?.*.?", "?.XO?", "?.LO?", "?...?", nullptr}},
@@ -113,75 +109,75 @@ const ShapeDiagram kShapesAContact[] = {
     {2, kHeadOfTwo, {"?.*.?", "?.XO?", "?.XO?", "?.LO?", nullptr}},
     {2, kHeadOfTwo, {"?.*.?", "?.LO?", "?.XO?", "?.XO?", "#####", nullptr}},
     // the head of our two stones: the opponent pushed, we stand in front
-    {2, kHeadOfTwo, {"?...?", "?.*.?", "?.OL?", "?.OX?", "?...?", nullptr}},
+    {0, kHeadOfTwo, {"?...?", "?.*.?", "?.OL?", "?.OX?", "?...?", nullptr}},
 
     // ---- the opponent pushes along our stones: block its head --------------------
-    {2, kPushAnswer, {"?...?", "?.*O?", "?.LO?", "?.XO?", "?...?", nullptr}},
-    {2, kPushAnswer, {"?..??", "?.*O?", "?.LO?", "?.X.?", "?...?", nullptr}},
-    {2, kPushAnswer, {"?...?", "?.*O?", "?.LO?", "?.XO?", "#####", nullptr}},
+    {0, kPushAnswer, {"?...?", "?.*O?", "?.LO?", "?.XO?", "?...?", nullptr}},
+    {0, kPushAnswer, {"?..??", "?.*O?", "?.LO?", "?.X.?", "?...?", nullptr}},
+    {0, kPushAnswer, {"?...?", "?.*O?", "?.LO?", "?.XO?", "#####", nullptr}},
     // a hane at the head of our two-stone wall: block beside it
-    {2, kPushAnswer, {"?.X.?", "?.L*?", "?.OO?", "?...?", nullptr}},
+    {0, kPushAnswer, {"?.X.?", "?.L*?", "?.OO?", "?...?", nullptr}},
 
     // ---- bumps: hane or extend ---------------------------------------------------
-    {2, kBumpHane, {"?...?", ".*L.?", ".OX.?", "?...?", nullptr}},
-    {2, kBumpHane, {"?.*.?", "?.LO?", "?.X..", "?...?", nullptr}},
+    {0, kBumpHane, {"?...?", ".*L.?", ".OX.?", "?...?", nullptr}},
+    {0, kBumpHane, {"?.*.?", "?.LO?", "?.X..", "?...?", nullptr}},
     // the bump next to our one-point jump: block on the jump's side
-    {2, kBumpHane, {"?...?", ".*L.?", ".OX.?", ".O..?", "?...?", nullptr}},
+    {0, kBumpHane, {"?...?", ".*L.?", ".OX.?", ".O..?", "?...?", nullptr}},
 
     // ---- the opponent hanes at our head: hane back or extend ---------------------
     {1, kHaneBack, {"?...?", ".*L..", "..OX.", "..OX.", "?...?", nullptr}},
-    {2, kHaneBack, {"?...?", "?*L.?", "?.O..", "?.OX.", "?...?", nullptr}},
+    {0, kHaneBack, {"?...?", "?*L.?", "?.O..", "?.OX.", "?...?", nullptr}},
     // a hane at the head of our lone stone on the third line: extend
-    {2, kHaneBack, {"?...?", "?.L.?", "?.O*?", "?.X.?", "?...?", "#####", nullptr}},
+    {0, kHaneBack, {"?...?", "?.L.?", "?.O*?", "?.X.?", "?...?", "#####", nullptr}},
 
     // ---- the opponent wedges between two stones: block its head ------------------
-    {2, kWedgeBlock, {"?...?", "?.*.?", "?OLO?", "?.X.?", nullptr}},
-    {2, kWedgeBlock, {"?.*.?", "?OLO?", "?.X.?", "#####", nullptr}},
+    {0, kWedgeBlock, {"?...?", "?.*.?", "?OLO?", "?.X.?", nullptr}},
+    {0, kWedgeBlock, {"?.*.?", "?OLO?", "?.X.?", "#####", nullptr}},
 
     // ---- attachments beside the edge: hane toward the centre ---------------------
     // along the second line
-    {2, kAttachHane, {"#?...", "#.L*.", "#.O..", "#?...", nullptr}},
+    {0, kAttachHane, {"#?...", "#.L*.", "#.O..", "#?...", nullptr}},
     // along the third line
-    {2, kAttachHane, {"#??...", "#..L*.", "#..O..", "#??...", nullptr}},
+    {0, kAttachHane, {"#??...", "#..L*.", "#..O..", "#??...", nullptr}},
     // on top of our two second-line stones
-    {2, kAttachHane, {"#?...", "#.L*.", "#.O..", "#.O..", "#?...", nullptr}},
-    {2, kAttachHane, {"#??...", "#..L*.", "#..O..", "#..O..", "#??...", nullptr}},
+    {0, kAttachHane, {"#?...", "#.L*.", "#.O..", "#.O..", "#?...", nullptr}},
+    {0, kAttachHane, {"#??...", "#..L*.", "#..O..", "#..O..", "#??...", nullptr}},
     // with its first-line stone below
-    {2, kAttachExtend, {"#?...", "#.L..", "#XO*.", "#?...", nullptr}},
+    {0, kAttachExtend, {"#?...", "#.L..", "#XO*.", "#?...", nullptr}},
     // with its second-line stone below
-    {2, kAttachExtend, {"#??...", "#..L..", "#.XO*.", "#??...", nullptr}},
+    {0, kAttachExtend, {"#??...", "#..L..", "#.XO*.", "#??...", nullptr}},
 
     // ---- attachments from below on the fourth line: hane underneath --------------
     // the hane toward its support is cut: hane on the other side
-    {2, kAttachHane, {"?...?", "..O..", "..L*.", ".X...", ".....", "#####", nullptr}},
+    {0, kAttachHane, {"?...?", "..O..", "..L*.", ".X...", ".....", "#####", nullptr}},
 
     // ---- shoulder hits near the edge ---------------------------------------------
     // a second-line stone hit from the third line: stand up
-    {2, kShoulderPush, {"?...?", ".L*..", "..O..", ".....", "#####", nullptr}},
+    {0, kShoulderPush, {"?...?", ".L*..", "..O..", ".....", "#####", nullptr}},
     // on top of our two stones: stand
-    {2, kShoulderPush, {"?...?", ".L*..", "..O..", "..O..", ".....", "#####", nullptr}},
+    {0, kShoulderPush, {"?...?", ".L*..", "..O..", "..O..", ".....", "#####", nullptr}},
     // the first-line slide beside our second-line stone: block
-    {2, kUndercut, {"#?...", "#L*..", "#.O..", "#?...", nullptr}},
+    {0, kUndercut, {"#?...", "#L*..", "#.O..", "#?...", nullptr}},
     // the second-line slide beside our third-line stone: block
-    {2, kUndercut, {"#??...", "#.L...", "#.*O..", "#??...", nullptr}},
+    {0, kUndercut, {"#??...", "#.L...", "#.*O..", "#??...", nullptr}},
 
     // ---- the opponent hanes at our head: hane back or extend, near the edge ------
     // at the head of our second- and first-line stones
     {1, kHaneBack, {"?...?", ".*L..", "..OX.", "..OX.", "#####", nullptr}},
-    {2, kHaneBack, {"?...?", "?*L.?", "?.O..", "?.OX.", "#####", nullptr}},
+    {0, kHaneBack, {"?...?", "?*L.?", "?.O..", "?.OX.", "#####", nullptr}},
     // our fourth-line stone between two: extend
-    {2, kHaneBack, {"?...?", "?.L.?", "?.O*?", "?.X.?", "?...?", "?...?", "#####", nullptr}},
+    {0, kHaneBack, {"?...?", "?.L.?", "?.O*?", "?.X.?", "?...?", "?...?", "#####", nullptr}},
 
     // ---- the hane at the head of our lone stone: extend on the free side ---------
     // the hane is connected: stand beside it
-    {2, kHaneBack, {"?...?", "?XL.?", "?.O*?", "?...?", "?...?", nullptr}},
-    {2, kHaneBack, {"?...?", "?XL.?", "?.O*?", "?...?", "#####", nullptr}},
+    {0, kHaneBack, {"?...?", "?XL.?", "?.O*?", "?...?", "?...?", nullptr}},
+    {0, kHaneBack, {"?...?", "?XL.?", "?.O*?", "?...?", "#####", nullptr}},
 
     // ---- bumps and pushes near the edge ------------------------------------------
     // it stands up beside our first-line stone: block on the second
-    {2, kBumpHane, {"?...?", ".*L.?", ".OX.?", "#####", nullptr}},
+    {0, kBumpHane, {"?...?", ".*L.?", ".OX.?", "#####", nullptr}},
     // push from the first line: hane in front
-    {2, kBumpHane, {"?.*.?", "?.LO?", "?.X..", "#####", nullptr}},
+    {0, kBumpHane, {"?.*.?", "?.LO?", "?.X..", "#####", nullptr}},
 
     // ---- the hane at the head of two and three stones near the edge --------------
     // along the edge on the second line
@@ -197,64 +193,64 @@ const ShapeDiagram kShapesAContact[] = {
 
     // ---- crosscuts near the edge -------------------------------------------------
     // beside the edge: extend along the second line
-    {2, kCrosscut, {"#?...", "#.*..", "#.OX.", "#.LO.", "#?..?", nullptr}},
+    {0, kCrosscut, {"#?...", "#.*..", "#.OX.", "#.LO.", "#?..?", nullptr}},
 
     // ---- attachments: hane toward our stones nearby ------------------------------
-    {2, kAttachHane, {"?.....", "..L*O.", "..O...", "......", "?.....", nullptr}},
-    {2, kAttachHane, {"?.....", "..L*..", "..O...", "...O..", "?.....", nullptr}},
+    {0, kAttachHane, {"?.....", "..L*O.", "..O...", "......", "?.....", nullptr}},
+    {0, kAttachHane, {"?.....", "..L*..", "..O...", "...O..", "?.....", nullptr}},
 
     // ---- attachments: hane away from the opponent's stones nearby ----------------
-    {2, kAttachHane, {"?X....", "..L*..", "..O...", "......", "?.....", nullptr}},
-    {2, kAttachHane, {"?.....", "..L*..", "..O...", ".X....", "?.....", nullptr}},
+    {0, kAttachHane, {"?X....", "..L*..", "..O...", "......", "?.....", nullptr}},
+    {0, kAttachHane, {"?.....", "..L*..", "..O...", ".X....", "?.....", nullptr}},
 
     // ---- attachments on the second line: hane toward our stones nearby -----------
-    {2, kAttachHane, {"?.....", "..L*O.", "..O...", "?.....", "######", nullptr}},
-    {2, kAttachHane, {"?X....", "..L*..", "..O...", "?.....", "######", nullptr}},
+    {0, kAttachHane, {"?.....", "..L*O.", "..O...", "?.....", "######", nullptr}},
+    {0, kAttachHane, {"?X....", "..L*..", "..O...", "?.....", "######", nullptr}},
 
     // ---- the opponent prepares the cut of our diagonal: connect ------------------
     // it stands beside the cutting point
-    {2, kPeep, {"?..?", ".OX?", "L*O?", "?..?", nullptr}},
-    {2, kPeep, {"?..?", ".OX?", ".*O?", "?L.?", nullptr}},
+    {0, kPeep, {"?..?", ".OX?", "L*O?", "?..?", nullptr}},
+    {0, kPeep, {"?..?", ".OX?", ".*O?", "?L.?", nullptr}},
     // the cutting point on the first line
-    {2, kPeep, {"?..?", ".OX?", "L*O?", "####", nullptr}},
+    {0, kPeep, {"?..?", ".OX?", "L*O?", "####", nullptr}},
 
     // ---- the opponent reaches for the corner of our eye: keep it -----------------
     // an eye on the first line
-    {2, kEyeDefence, {"?L.??", "?*OO?", "?O.O?", "#####", nullptr}},
-    {2, kEyeDefence, {"??.??", "L*OO?", "?O.O?", "#####", nullptr}},
+    {0, kEyeDefence, {"?L.??", "?*OO?", "?O.O?", "#####", nullptr}},
+    {0, kEyeDefence, {"??.??", "L*OO?", "?O.O?", "#####", nullptr}},
     // one corner of the eye is lost already
-    {2, kEyeDefence, {"?L...", "?*OO?", "?O.O?", "?OOX?", "?...?", nullptr}},
-    {2, kEyeDefence, {"??...", "L*OO?", "?O.O?", "?OOX?", "?...?", nullptr}},
+    {0, kEyeDefence, {"?L...", "?*OO?", "?O.O?", "?OOX?", "?...?", nullptr}},
+    {0, kEyeDefence, {"??...", "L*OO?", "?O.O?", "?OOX?", "?...?", nullptr}},
     // the corner eye: its one corner
-    {2, kEyeDefence, {"#?L?", "#O*?", "#.O?", "####", nullptr}},
+    {0, kEyeDefence, {"#?L?", "#O*?", "#.O?", "####", nullptr}},
 
     // ---- the opponent blocks our stone with a connected hane: stand out ----------
-    {2, kHaneBack, {"??.??", "?.LX?", "?*OX?", "?...?", nullptr}},
+    {0, kHaneBack, {"??.??", "?.LX?", "?*OX?", "?...?", nullptr}},
 
     // ---- slides, crawls and shoulder hits with our stones nearby -----------------
     // our second-line stone behind the block
-    {2, kUndercut, {"?.O..", "?O*L.", "?....", "#####", nullptr}},
-    {2, kUndercut, {"?.O..", "?.*L.", "?O...", "#####", nullptr}},
+    {0, kUndercut, {"?.O..", "?O*L.", "?....", "#####", nullptr}},
+    {0, kUndercut, {"?.O..", "?.*L.", "?O...", "#####", nullptr}},
     // its slide is connected along the line
-    {2, kUndercut, {"?.O..", "?.*LX", "?....", "#####", nullptr}},
+    {0, kUndercut, {"?.O..", "?.*LX", "?....", "#####", nullptr}},
     // its first-line stone under the crawl
-    {2, kBlockCrawl, {"?OO.", "?XL*", "?.X.", "####", nullptr}},
+    {0, kBlockCrawl, {"?OO.", "?XL*", "?.X.", "####", nullptr}},
     // our stone beside the push
-    {2, kShoulderPush, {"....", ".L*O", "..O.", "....", nullptr}},
+    {0, kShoulderPush, {"....", ".L*O", "..O.", "....", nullptr}},
     // its stone behind the shoulder hit
-    {2, kShoulderPush, {"....", "XL*.", "..O.", "....", nullptr}},
+    {0, kShoulderPush, {"....", "XL*.", "..O.", "....", nullptr}},
 
     // ---- bumps, hanes and wedges with our stones nearby --------------------------
     // our stone beside the block
-    {2, kBumpHane, {"?...?", "O*L.?", ".OX.?", "?...?", nullptr}},
+    {0, kBumpHane, {"?...?", "O*L.?", ".OX.?", "?...?", nullptr}},
     // its pair stands beside ours
-    {2, kBumpHane, {"?...?", ".*LX?", ".OX.?", "?...?", nullptr}},
+    {0, kBumpHane, {"?...?", ".*LX?", ".OX.?", "?...?", nullptr}},
     // our stone beside the cutting point
     {1, kCutHane, {"?..?", ".XO?", "O*L.", "?..?", nullptr}},
     // our stone under the hane
     {1, kCutHane, {"?..?", ".XO?", ".*L.", "?.O?", nullptr}},
     // our stone beside the extension
-    {2, kAttachExtend, {"?.X.?", "..L..", "..O..", ".O*..", "?...?", nullptr}},
+    {0, kAttachExtend, {"?.X.?", "..L..", "..O..", ".O*..", "?...?", nullptr}},
 
     // ---- the hane at the head of two and three with our stone beside it ----------
     {2, kHeadOfTwo, {"?.*O.", "?.LO.", "?.XO.", "?.XO.", nullptr}},
@@ -273,38 +269,38 @@ const ShapeDiagram kShapesAContact[] = {
 
     // ---- contact answers with our stones or its stones nearby --------------------
     // our first-line stone under its crawl
-    {2, kBlockCrawl, {"?OO.", "?XL*", "?O..", "####", nullptr}},
+    {0, kBlockCrawl, {"?OO.", "?XL*", "?O..", "####", nullptr}},
     // its hane connects along the first line: block
-    {2, kEdgeBlock, {"?OX?", "*LX?", "####", nullptr}},
+    {0, kEdgeBlock, {"?OX?", "*LX?", "####", nullptr}},
     // our stone beside ours under the shoulder hit
-    {2, kShoulderPush, {"....", ".L*.", ".OO.", "....", nullptr}},
+    {0, kShoulderPush, {"....", ".L*.", ".OO.", "....", nullptr}},
     // our stone below: stand up
-    {2, kShoulderPush, {"....", ".L*.", "..O.", "...O", nullptr}},
+    {0, kShoulderPush, {"....", ".L*.", "..O.", "...O", nullptr}},
     // our two stones beside its bump
-    {2, kBumpHane, {"?...?", ".*L.?", "OOX.?", "?...?", nullptr}},
+    {0, kBumpHane, {"?...?", ".*L.?", "OOX.?", "?...?", nullptr}},
     // its stones stand in a line
-    {2, kBumpHane, {"?.X.?", ".*L.?", ".OX.?", "?...?", nullptr}},
+    {0, kBumpHane, {"?.X.?", ".*L.?", ".OX.?", "?...?", nullptr}},
     // its hane is connected on the far side: cut all the same
     {1, kCutHane, {"?..?", ".XO?", ".*LX", "?..?", nullptr}},
     // our stone beside the hane back
     {1, kHaneBack, {"?...?", "O*L..", "..OX.", "..OX.", "?...?", nullptr}},
     // our stone beside the extension
-    {2, kCrosscut, {"?...", "O*OX", "..LO", "?..?", nullptr}},
+    {0, kCrosscut, {"?...", "O*OX", "..LO", "?..?", nullptr}},
     // a fourth-line hane under our fifth-line stone
-    {2, kEdgeHaneAnswer, {"?OX?", "*L.?", "?...", "?...", "?...", "####", nullptr}},
+    {0, kEdgeHaneAnswer, {"?OX?", "*L.?", "?...", "?...", "?...", "####", nullptr}},
     // in the corner
     {2, kThrowInCapture, {"#*?", "#LO", "###", nullptr}},
 
     // ---- attachments with another stone of ours close by: hane -------------------
     // the attaching stone between two of ours
-    {2, kAttachHane, {"?...?", ".OL*.", "..O..", "?...?", nullptr}},
-    {2, kAttachHane, {"?.O.?", "..L*.", "..O..", "?...?", nullptr}},
-    {2, kAttachHane, {"?...?", "O.L*.", "..O..", "?...?", nullptr}},
+    {0, kAttachHane, {"?...?", ".OL*.", "..O..", "?...?", nullptr}},
+    {0, kAttachHane, {"?.O.?", "..L*.", "..O..", "?...?", nullptr}},
+    {0, kAttachHane, {"?...?", "O.L*.", "..O..", "?...?", nullptr}},
     // our two stones side by side
-    {2, kAttachHane, {"?...?", "..L*.", ".OO..", "?...?", nullptr}},
-    {2, kAttachHane, {"?...?", "..L*.", "..OO.", "?...?", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", ".OO..", "?...?", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", "..OO.", "?...?", nullptr}},
     // our two stones in a line
-    {2, kAttachHane, {"?...?", "..L*.", "..O..", "?.O.?", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", "..O..", "?.O.?", nullptr}},
 
     // ---- the cut of its hane with another stone of ours close by -----------------
     {1, kCutHane, {"?O.?", ".XO?", ".*L.", "?..?", nullptr}},
@@ -313,13 +309,13 @@ const ShapeDiagram kShapesAContact[] = {
     {1, kCutHane, {"?..?", ".XO?", ".*LO", "?..?", nullptr}},
 
     // ---- shoulder hits with another stone of ours close by: stand up -------------
-    {2, kShoulderPush, {"....", "OL*.", "..O.", "....", nullptr}},
-    {2, kShoulderPush, {"....", ".L*.", "..O.", "..O.", nullptr}},
-    {2, kShoulderPush, {"....", ".L*.", "..OO", "....", nullptr}},
+    {0, kShoulderPush, {"....", "OL*.", "..O.", "....", nullptr}},
+    {0, kShoulderPush, {"....", ".L*.", "..O.", "..O.", nullptr}},
+    {0, kShoulderPush, {"....", ".L*.", "..OO", "....", nullptr}},
 
     // ---- bumps with another stone of ours close by: block ------------------------
-    {2, kBumpHane, {"?...?", ".*LO?", ".OX.?", "?...?", nullptr}},
-    {2, kBumpHane, {"?...?", ".*L.?", ".OXO?", "?...?", nullptr}},
+    {0, kBumpHane, {"?...?", ".*LO?", ".OX.?", "?...?", nullptr}},
+    {0, kBumpHane, {"?...?", ".*L.?", ".OXO?", "?...?", nullptr}},
 
     // ---- the hane back with another stone of ours close by -----------------------
     {1, kHaneBack, {"?...?", ".*LO.", "..OX.", "..OX.", "?...?", nullptr}},
@@ -327,29 +323,29 @@ const ShapeDiagram kShapesAContact[] = {
 
     // ---- contact answers with another stone of ours close by ---------------------
     // our stone beside the extension
-    {2, kCrosscut, {"?....", "?O*..", "?.OX.", "?.LO.", "?...?", nullptr}},
+    {0, kCrosscut, {"?....", "?O*..", "?.OX.", "?.LO.", "?...?", nullptr}},
     // our stone below the extension
-    {2, kAttachExtend, {"?.X.?", "..L..", "..O..", "..*..", "?.O.?", nullptr}},
-    {2, kHaneBack, {"?...?", "?*L.?", "?OO..", "?.OX.", "?...?", nullptr}},
-    {2, kHaneBack, {"?...?", "?XL.?", "?.O*?", "?..O?", "?...?", nullptr}},
-    {2, kBumpHane, {"?.*.?", "?OLO?", "?.X..", "?...?", nullptr}},
-    {2, kBumpHane, {"?.*.?", "?.LO?", "?.X.O", "?...?", nullptr}},
-    {2, kCrosscut, {"?...", ".*OX", "O.LO", "?..?", nullptr}},
-    {2, kShoulderPush, {"?...?", "..L*O", "...O.", "...O.", "?...?", nullptr}},
-    {2, kHeadOfTwo, {"?...?", "?O*.?", "?.OL?", "?.OX?", "?...?", nullptr}},
+    {0, kAttachExtend, {"?.X.?", "..L..", "..O..", "..*..", "?.O.?", nullptr}},
+    {0, kHaneBack, {"?...?", "?*L.?", "?OO..", "?.OX.", "?...?", nullptr}},
+    {0, kHaneBack, {"?...?", "?XL.?", "?.O*?", "?..O?", "?...?", nullptr}},
+    {0, kBumpHane, {"?.*.?", "?OLO?", "?.X..", "?...?", nullptr}},
+    {0, kBumpHane, {"?.*.?", "?.LO?", "?.X.O", "?...?", nullptr}},
+    {0, kCrosscut, {"?...", ".*OX", "O.LO", "?..?", nullptr}},
+    {0, kShoulderPush, {"?...?", "..L*O", "...O.", "...O.", "?...?", nullptr}},
+    {0, kHeadOfTwo, {"?...?", "?O*.?", "?.OL?", "?.OX?", "?...?", nullptr}},
 
     // ---- more contact answers with another stone of ours close by ----------------
-    {2, kShoulderPush, {"....", ".L*.", "..O.", ".O..", nullptr}},
-    {2, kShoulderPush, {"...O", ".L*.", "..O.", "....", nullptr}},
-    {2, kAttachHane, {"?O..?", "..L*.", "..O..", "?...?", nullptr}},
-    {2, kAttachHane, {"?...?", "..L*.", "O.O..", "?...?", nullptr}},
-    {2, kAttachHane, {"?...?", "..L*.", "..O..", "?O..?", nullptr}},
-    {2, kAttachHane, {"?...?", "..L*.", "..O..", "?..O?", nullptr}},
-    {2, kAttachHane, {"?...?", "..L*.", "..O.O", "?...?", nullptr}},
-    {2, kBumpHane, {"?...?", ".*L.?", ".OX.?", "?.O.?", nullptr}},
-    {2, kPushAnswer, {"?...?", "?.*O?", "?.LO?", "?OXO?", "?...?", nullptr}},
-    {2, kCrosscut, {"?....", "?.*O.", "?.OX.", "?.LO.", "?...?", nullptr}},
-    {2, kCrosscut, {"?....", "?.*..", "?OOX.", "?.LO.", "?...?", nullptr}},
+    {0, kShoulderPush, {"....", ".L*.", "..O.", ".O..", nullptr}},
+    {0, kShoulderPush, {"...O", ".L*.", "..O.", "....", nullptr}},
+    {0, kAttachHane, {"?O..?", "..L*.", "..O..", "?...?", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", "O.O..", "?...?", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", "..O..", "?O..?", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", "..O..", "?..O?", nullptr}},
+    {0, kAttachHane, {"?...?", "..L*.", "..O.O", "?...?", nullptr}},
+    {0, kBumpHane, {"?...?", ".*L.?", ".OX.?", "?.O.?", nullptr}},
+    {0, kPushAnswer, {"?...?", "?.*O?", "?.LO?", "?OXO?", "?...?", nullptr}},
+    {0, kCrosscut, {"?....", "?.*O.", "?.OX.", "?.LO.", "?...?", nullptr}},
+    {0, kCrosscut, {"?....", "?.*..", "?OOX.", "?.LO.", "?...?", nullptr}},
     {1, kHaneBack, {"?...?", ".*L..", "O.OX.", "..OX.", "?...?", nullptr}},
 
     {0, 0, {nullptr}},
