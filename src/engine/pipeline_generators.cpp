@@ -491,6 +491,41 @@ bool PipelineGenerators::OpeningDevelopment(int i, int j) const {
   return false;
 }
 
+int PipelineGenerators::EmptyCornerPoint() {
+  // On nine lines a corner is a quarter of the board and the surest place
+  // to live. White, a move behind and facing Black's stones in the centre,
+  // settles in a corner that is still empty (nothing on its first four
+  // lines either way) rather than adding a stone to the contested centre,
+  // where Black's first move is stronger. Of the corner's 3-3 and 3-4
+  // points, the one where the influence is most even, with nothing of the
+  // enemy's within two points and the stone safe; the first of a tie in
+  // corner order.
+  static constexpr Step kCornerPoints[3] = {{2, 2}, {2, 3}, {3, 2}};
+  const PlaneBoard& b = *board_;
+  const int last = size_ - 1;
+  int best = 1 << 30, move = -1;
+  for (const int ci : {0, last})
+    for (const int cj : {0, last}) {
+      const int si = ci == 0 ? 1 : -1, sj = cj == 0 ? 1 : -1;
+      bool empty = true;
+      for (int a = 0; a < 4 && empty; ++a)
+        for (int c = 0; c < 4 && empty; ++c)
+          empty = b.GetChain(ci + si * a, cj + sj * c) == 0;
+      if (!empty) continue;
+      for (const Step& p : kCornerPoints) {
+        const int i = ci + si * p.di, j = cj + sj * p.dj;
+        const int g = b.GetInfluence(i, j);
+        const int balance = g < 0 ? -g : g;
+        if (balance < best && !Pressed(i, j) &&
+            SafeFor(MoveCodeOf(i, j), 1, kSafetyQuickTests)) {
+          best = balance;
+          move = MoveCodeOf(i, j);
+        }
+      }
+    }
+  return move;
+}
+
 int PipelineGenerators::OpenAreaMove() {
   if (board_ == nullptr || size_ < 5) return -1;
   ColourView view(*board_, colour_);
@@ -543,6 +578,11 @@ int PipelineGenerators::OpenAreaMove() {
       if (j == aj.to) break;
     }
     if (i == ai.to) break;
+  }
+  // White, a move behind, takes an empty corner before it develops.
+  if (size_ == 9 && gamePhase_ == 1 && colour_ == -1) {
+    const int corner = EmptyCornerPoint();
+    if (corner >= 0) return corner;
   }
   if (development >= 0) return development;
   // On nine lines the open areas are gone after a few moves; the opening

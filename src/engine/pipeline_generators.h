@@ -145,6 +145,8 @@ class PipelineGenerators : public CandidateGenerators {
   // Whether a live enemy stone stands within two points of (i, j).
   bool Pressed(int i, int j) const;
   bool OpeningDevelopment(int i, int j) const;
+  // White's corner point on nine lines: see the definition.
+  int EmptyCornerPoint();
 };
 
 }  // namespace kz

@@ -701,20 +701,64 @@ TEST_F(Generators, OpenAreaKeepsToTheBoundaryInTheNineLineMiddleGame) {
 }
 
 TEST_F(Generators, OpenAreaDevelopsIntoTheContestedGroundOnNineLines) {
-  // Each side has one stone on a 3-3 point. Of the development points the
-  // one where the two sides' influence is even comes first: the centre
-  // point between the stones, not a two-point extension along the own
-  // side (the first point met in scan order).
-  for (const int colour : {kBlack, kWhite}) {
-    const bool black = colour == kBlack;
-    test::Place(board, 9,
-                {". . . . . . . . .", ". . . . . . . . .",
-                 black ? ". . X . . . . . ." : ". . O . . . . . .",
-                 ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
-                 black ? ". . . . . . O . ." : ". . . . . . X . .",
-                 ". . . . . . . . .", ". . . . . . . . ."});
-    EXPECT_EQ(OpenAreaIn(1, colour, -1, 2), 404) << colour;
-  }
+  // Each side has one stone on a 3-3 point, Black to play. Of the
+  // development points the one where the two sides' influence is even comes
+  // first: the centre point between the stones, not a two-point extension
+  // along the own side (the first point met in scan order).
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . X . . . . . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . . . . . O . .", ". . . . . . . . .", ". . . . . . . . ."});
+  EXPECT_EQ(OpenAreaIn(1, kBlack, -1, 2), 404);
+}
+
+TEST_F(Generators, OpenAreaTakesAnEmptyCornerForWhiteOnNineLines) {
+  // Black E5 and C7 against White's G4, White to play move 4: White takes
+  // the 3-3 or a 3-4 point of one of the two empty corners (upper right,
+  // lower left). Black, in the same position with the colours swapped,
+  // develops from its stone instead, and so did White before.
+  const char* const rows[9] = {
+      ". . . . . . . . .", ". . . . . . . . .", ". . X . . . . . .",
+      ". . . . . . . . .", ". . . . X . . . .", ". . . . . . O . .",
+      ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."};
+  auto place = [&](bool swap) {
+    std::vector<std::string> r;
+    for (const char* row : rows) {
+      std::string line = row;
+      for (char& ch : line)
+        if (swap && (ch == 'X' || ch == 'O')) ch = ch == 'X' ? 'O' : 'X';
+      r.push_back(line);
+    }
+    test::Place(board, 9, {r[0].c_str(), r[1].c_str(), r[2].c_str(),
+                           r[3].c_str(), r[4].c_str(), r[5].c_str(),
+                           r[6].c_str(), r[7].c_str(), r[8].c_str()});
+  };
+  auto isEmptyCornerPoint = [](int m) {
+    for (const int p : {602, 603, 502, 206, 205, 306})
+      if (m == p) return true;
+    return false;
+  };
+  place(true);
+  const int developed = OpenAreaIn(1, kBlack, 202, 3);
+  ASSERT_GE(developed, 0);
+  EXPECT_TRUE(SurroundingsOf(board, developed).ownNear) << developed;
+  place(false);
+  const int white = OpenAreaIn(1, kWhite, 202, 3);
+  EXPECT_TRUE(isEmptyCornerPoint(white)) << white;
+  EXPECT_NE(white, developed);
+  ExpectEveryGeneratorRestoresTheBoard();
+  // In the middle game the corner rule is off: White plays as Black.
+  const int whiteLater = OpenAreaIn(2, kWhite, 202, 3);
+  place(true);
+  EXPECT_EQ(whiteLater, OpenAreaIn(2, kBlack, 202, 3));
+  // With a stone on the fourth line of each open corner no corner is
+  // empty, and White's move is no corner point.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . X . . . . . .",
+               ". . . . . X . . .", ". . . . X . . . .", ". . . O . . O . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . ."});
+  const int noCorner = OpenAreaIn(1, kWhite, 503, 5);
+  EXPECT_FALSE(noCorner == 602 || noCorner == 206) << noCorner;
 }
 
 TEST_F(Generators, LaterMinSwingKeepsOffTheSecondLineInTheNineLineMiddleGame) {
