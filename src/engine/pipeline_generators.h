@@ -144,6 +144,9 @@ class PipelineGenerators : public CandidateGenerators {
   int RegionVitalPoint();
   // Whether a live enemy stone stands within two points of (i, j).
   bool Pressed(int i, int j) const;
+  // Whether `move` lies within `distance` points (Manhattan) of the last
+  // move; false when the last move is not known.
+  bool NearLastMove(int move, int distance) const;
   bool OpeningDevelopment(int i, int j) const;
   // White's corner point on nine lines: see the definition.
   int EmptyCornerPoint();

@@ -168,9 +168,23 @@ int PipelineGenerators::PatternBMove(int type) {
     if (MakesOrTakesAnEye(family) && LineOf(m / 100, m % 100) == 0 &&
         gamePhase_ < 3)
       continue;
+    // On nine lines a block, hane or descent on the first two lines is an
+    // answer to the opponent's move at the edge; started anywhere else
+    // before the endgame it is a small move in gote while the open points
+    // are larger.
+    if (type == 2 && size_ == 9 && gamePhase_ < 3 &&
+        !NearLastMove(m, 2))
+      continue;
     if (AcceptPatternB(m, type)) return m;
   }
   return -1;
+}
+
+bool PipelineGenerators::NearLastMove(int move, int distance) const {
+  if (lastMove_ < 0) return false;
+  const int di = move / 100 - lastMove_ / 100;
+  const int dj = move % 100 - lastMove_ % 100;
+  return (di < 0 ? -di : di) + (dj < 0 ? -dj : dj) <= distance;
 }
 
 // ---- Operation 21. ----

@@ -464,6 +464,29 @@ TEST_F(Generators, PatternBMendsADiagonalCut) {
   ExpectEveryGeneratorRestoresTheBoard();
 }
 
+TEST_F(Generators, PatternBEdgeShapeAnswersTheLastMoveBeforeTheNineLineEndgame) {
+  // Black's third-line pair C3-D3 above White's second-line C2: blocking
+  // beside the White stone (B2 or D2) is edge shape (type 2). Before the
+  // endgame on nine lines it is played only as the answer to a White move
+  // within two points; after White's G7 elsewhere, or with no last move,
+  // Black leaves it, and in the endgame it is played.
+  test::Place(board, 9,
+              {". . . . . . . . .", ". . . . . . . . .", ". . . . . . O . .",
+               ". . . . . . . . .", ". . . . . . . . .", ". . . . . . . . .",
+               ". . X X . . . . .", ". . O . . . . . .", ". . . . . . . . ."});
+  auto edgeShape = [&](int lastMove, int moveNumber, int phase) {
+    engine.Prepare(board, kBlack, lastMove, moveNumber);
+    engine.SetPhase(phase);
+    return engine.PatternBMove(2);
+  };
+  auto besideWhite = [](int m) { return m == 107 || m == 307; };
+  EXPECT_TRUE(besideWhite(edgeShape(207, 10, 2)));
+  EXPECT_EQ(edgeShape(602, 10, 2), -1);
+  EXPECT_EQ(edgeShape(-1, 10, 2), -1);
+  EXPECT_TRUE(besideWhite(edgeShape(602, 40, 3)));
+  ExpectEveryGeneratorRestoresTheBoard();
+}
+
 TEST_F(Generators, PatternBLeavesADiagonalWhoseCutWouldBeCaptured) {
   // A White stone on the cutting point would be caught in a ladder (Black
   // ataris from above, the stone on its right blocks): the cut is no
