@@ -1,6 +1,10 @@
 // Speed of the computer player's analysis and readers.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
 #include "engine/think_engine.h"
 #include "positions.h"
 
@@ -52,6 +56,43 @@ void BM_ReadAtariLongLadder(benchmark::State& state) {
   state.counters["captured"] = status;
 }
 
+// The whole move choice in the positions the engine meets: one game of
+// self-play per iteration on the given size (faster moves off), timed per
+// move. Reports the median and the slowest move in milliseconds.
+void BM_SelfPlayMoveChoice(benchmark::State& state) {
+  const int size = static_cast<int>(state.range(0));
+  std::vector<double> times;
+  for (auto _ : state) {
+    PlaneBoard board;
+    board.Reset(size, 0);
+    ThinkEngine engine;
+    engine.SetupGame(board, 0, 1, 1, 0, 0);
+    int colour = 1, last = -1, passes = 0;
+    for (int n = 0; n < 3 * size * size && passes < 2; ++n) {
+      const auto t0 = std::chrono::steady_clock::now();
+      const kz::MoveResult r = engine.ChooseMove(board, colour, n, last);
+      const auto t1 = std::chrono::steady_clock::now();
+      times.push_back(std::chrono::duration<double, std::milli>(t1 - t0).count());
+      const int code = kz::PackedCode(r.packed);
+      if (code == 0) break;  // no answer at all: end the game here
+      if (code == -1) {
+        ++passes;
+        last = -1;
+      } else {
+        passes = 0;
+        last = kz::PackedI(r.packed) * 100 + kz::PackedJ(r.packed);
+      }
+      colour = -colour;
+    }
+  }
+  if (times.empty()) return;
+  std::sort(times.begin(), times.end());
+  state.counters["moves"] = static_cast<double>(times.size());
+  state.counters["median_ms"] = times[times.size() / 2];
+  state.counters["max_ms"] = times.back();
+}
+
+BENCHMARK(BM_SelfPlayMoveChoice)->Arg(9)->Arg(19)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalysePosition)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalysePositionFaster)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_MarkDeadChains)->Unit(benchmark::kMillisecond);
