@@ -1,11 +1,11 @@
 // Speed of the computer player's analysis and readers.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <chrono>
 #include <vector>
 
 #include "engine/think_engine.h"
+#include "match/match.h"
 #include "positions.h"
 
 namespace {
@@ -80,16 +80,15 @@ void BM_SelfPlayMoveChoice(benchmark::State& state) {
         last = -1;
       } else {
         passes = 0;
-        last = kz::PackedI(r.packed) * 100 + kz::PackedJ(r.packed);
+        last = kz::MoveCodeOf(kz::PackedI(r.packed), kz::PackedJ(r.packed));
       }
       colour = -colour;
     }
   }
-  if (times.empty()) return;
-  std::sort(times.begin(), times.end());
+  // The same median and maximum as the match runner reports.
   state.counters["moves"] = static_cast<double>(times.size());
-  state.counters["median_ms"] = times[times.size() / 2];
-  state.counters["max_ms"] = times.back();
+  state.counters["median_ms"] = kz::match::Percentile(times, 50);
+  state.counters["max_ms"] = kz::match::Percentile(times, 100);
 }
 
 BENCHMARK(BM_SelfPlayMoveChoice)->Arg(9)->Arg(19)->Unit(benchmark::kMillisecond);

@@ -108,8 +108,10 @@ def play_one(job):
         for e in players:
             e.close()
     m = re.match(r"([BW])\+([\d.]+)", result)
-    margin = float(m.group(2)) if m else 0.0
-    return ours, first, margin if m and m.group(1) == ours else -margin
+    if not m:
+        raise RuntimeError(f"the scorer answered '{result}'")
+    margin = float(m.group(2))
+    return ours, first, margin if m.group(1) == ours else -margin
 
 
 def report(results, weights):
