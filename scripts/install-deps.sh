@@ -11,6 +11,7 @@ PACKAGES=(
   libbenchmark-dev
   gnugo
   qt6-base-dev
+  qt6-translations-l10n
   libasound2-dev
   fonts-ipafont-gothic
   xvfb

@@ -23,11 +23,14 @@ class BoardWidget final : public QWidget {
   void Invalidate();
   // Paints the view into the kept image at once.
   void PaintNow();
+  // The view's controller state changed (a tick, a click, a command): the
+  // frame re-reads the command states.
+  void NotifyStateChanged() { emit ViewChanged(); }
   const QImage& Surface() const { return surface_; }
   QSize sizeHint() const override;
 
  signals:
-  // After a click or a redraw: the commands' states may have changed.
+  // After a click, a redraw or a change of the controller's state: the commands' states may have changed.
   void ViewChanged();
 
  protected:

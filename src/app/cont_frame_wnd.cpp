@@ -44,10 +44,9 @@ void CContFrameWnd::RestorePlacement() {
   firstActivation_ = false;
   const Placement placement = ReadPlacement(profile_);
   const auto& r = placement.rect;
-  // The position is the frame's; the size is the window's inside its frame,
-  // never so small that part of the board or the status panel is hidden.
-  const QSize needed = sizeHint().expandedTo(minimumSizeHint());
-  resize(QSize(r[2] - r[0], r[3] - r[1]).expandedTo(needed));
+  // Never so small that part of the board or the status panel is hidden.
+  if (layout() != nullptr) layout()->activate();
+  resize(QSize(r[2] - r[0], r[3] - r[1]).expandedTo(minimumSizeHint()));
   move(r[0], r[1]);
   switch (placement.showCmd) {
     case 3: showMaximized(); break;
@@ -83,8 +82,8 @@ void CContFrameWnd::FitToView() {
     layout()->invalidate();
     layout()->activate();
   }
-  const QSize needed = sizeHint();
-  if (size() != needed) resize(needed);
+  const QSize wanted = FrameSize();
+  if (size() != wanted) resize(wanted);
 }
 
 bool CContFrameWnd::event(QEvent* e) {

@@ -1,8 +1,10 @@
 // The frame base class that remembers the window's place in kazaori.ini,
 // section "WindowSZ": "Rect" (the normal rectangle, then the minimised and
 // maximised positions), "ShowCmd" and "Flags". The first activation restores
-// them; every later one keeps the position and gives the window the size the
-// view needs; closing writes them back.
+// them; every later one keeps the position and gives the window the size
+// for the view's board; closing writes them back. The rectangle is the
+// frame's own (menu bar, tool bar, status bar and view), without the title
+// bar and borders the window manager puts around it.
 #pragma once
 
 #include <QMainWindow>
@@ -42,9 +44,10 @@ class CContFrameWnd : public QMainWindow {
   void SavePlacement();
 
  protected:
-  // The client size the view needs; the frame fits around it.
-  virtual QSize RequiredClientSize() const = 0;
-  // Gives the normal rectangle the size the view needs, keeping its place.
+  // The size the frame should have now (for the view's board and the bars
+  // shown); never below what shows the whole drawing.
+  virtual QSize FrameSize() const = 0;
+  // Gives the normal rectangle FrameSize(), keeping its place.
   void FitToView();
   bool event(QEvent* event) override;
 

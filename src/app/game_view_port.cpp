@@ -46,6 +46,8 @@ display::ViewExtent GameViewPort::Extent() const {
   return view_ ? control::ViewExtentOf(*view_) : display::ViewExtent{640, 480};
 }
 
+int GameViewPort::BoardLines() const { return view_ ? view_->Board().GetSize() : 19; }
+
 bool GameViewPort::TakeSizeChanged() {
   if (!view_ || view_->State().sizeChanged == 0) return false;
   view_->ClearSizeChanged();
@@ -57,6 +59,8 @@ std::array<std::string, 4> GameViewPort::RecentFiles() const {
 }
 
 std::string GameViewPort::DocumentName() const { return doc_ ? doc_->PathName() : std::string(); }
+
+bool GameViewPort::Paused() const { return view_ && view_->State().paused != 0; }
 
 bool GameViewPort::CanClose() const { return !view_ || view_->CanClose(); }
 

@@ -29,9 +29,11 @@ class GameViewPort final : public ViewPort {
   void OnCommand(int id) override;
   control::CommandUi QueryCommand(int id) const override;
   display::ViewExtent Extent() const override;
+  int BoardLines() const override;
   bool TakeSizeChanged() override;
   std::array<std::string, 4> RecentFiles() const override;
   std::string DocumentName() const override;
+  bool Paused() const override;
   bool CanClose() const override;
   void Shutdown() override;
 

@@ -9,6 +9,7 @@
 #include "app/main_frame.h"
 #include "app/qt_canvas.h"
 #include "app/qt_dialogs.h"
+#include "app/translations.h"
 #include "platform/profile_file.h"
 #ifdef KAZAORI_GAME_VIEW
 #include "app/game_view_port.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv) {
 
   QApplication app(argc, argv);
   QApplication::setApplicationName("kazaori");
+  kz::app::LoadQtTranslation(app);
   QFont font("IPAGothic");
   font.setPixelSize(12);
   QApplication::setFont(font);

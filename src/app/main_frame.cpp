@@ -183,8 +183,8 @@ void CMainFrame::SetView(ViewPort* view) {
 
 void CMainFrame::Dispatch(int id) {
   switch (id) {
-    case kCmdToolBar: toolBar_->setVisible(!toolBar_->isVisible()); break;
-    case kCmdStatusBar: statusBar()->setVisible(!statusBar()->isVisible()); break;
+    case kCmdToolBar: ToggleBar(toolBar_); break;
+    case kCmdStatusBar: ToggleBar(statusBar()); break;
     case kCmdExit: close(); return;
     case kCmdHelp: if (help_) help_(); break;
     case kCmdAbout:
@@ -217,6 +217,7 @@ void CMainFrame::UpdateCommandStates() {
     it.value()->setEnabled(ui.enabled);
     if (it.value()->isCheckable()) it.value()->setChecked(ui.checked);
   }
+  ready_->setText(view_->Paused() ? Q("対局中断") : IdleText());
   UpdateTitle();
   // A record read at the first tick enters the list without a command.
   if (view_->RecentFiles() != shownRecent_) FillRecentFiles();
@@ -233,19 +234,42 @@ void CMainFrame::UpdateTitle() {
                               : QFileInfo(QString::fromStdString(name)).fileName() + " - " + app);
 }
 
-QSize CMainFrame::RequiredClientSize() const {
-  if (view_ == nullptr) return {640, 480};
-  const display::ViewExtent e = view_->Extent();
-  return {e.width, e.height};
+QSize FrameSizeFor(int lines) {
+  if (lines == 9) return {400, 400};
+  if (lines == 13) return {500, 470};
+  return {630, 470};
+}
+
+QSize CMainFrame::FrameSize() const {
+  // The sizes hold with both bars shown; a hidden bar gives its room back.
+  QSize size = FrameSizeFor(view_ != nullptr ? view_->BoardLines() : 19);
+  if (toolBar_->isHidden()) {
+    const Qt::ToolBarArea area = toolBarArea(toolBar_);
+    if (area == Qt::LeftToolBarArea || area == Qt::RightToolBarArea) {
+      size.rwidth() -= toolBar_->width();
+    } else {
+      size.rheight() -= toolBar_->height();
+    }
+  }
+  if (statusBar()->isHidden()) size.rheight() -= statusBar()->height();
+  return size.expandedTo(minimumSizeHint());
 }
 
 void CMainFrame::ApplyViewSize() {
-  // The view's window never gets smaller than the drawing, nor the frame
-  // narrower than its menu bar (a 9-line board alone would hide menus).
-  QSize size = RequiredClientSize();
-  size.setWidth(std::max(size.width(), menuBar()->sizeHint().width()));
+  // The view's window never gets smaller than the drawing (the menu bar
+  // folds what does not fit into its extension button).
+  QSize size(640, 480);
+  if (view_ != nullptr) {
+    const display::ViewExtent e = view_->Extent();
+    size = QSize(e.width - display::kViewMargin, e.height - display::kViewMargin);
+  }
   board_->setMinimumSize(size);
   board_->updateGeometry();
+}
+
+void CMainFrame::ToggleBar(QWidget* bar) {
+  bar->setVisible(!bar->isVisible());
+  FitToView();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

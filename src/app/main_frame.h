@@ -21,6 +21,11 @@ namespace kz::app {
 
 class ViewPort;
 
+// The frame's size for a board of `lines` lines with both bars shown:
+// 400 × 400 for 9 lines, 500 × 470 for 13, 630 × 470 for 19 (grown when the
+// drawing needs more).
+QSize FrameSizeFor(int lines);
+
 class CMainFrame final : public CContFrameWnd {
   Q_OBJECT
  public:
@@ -47,7 +52,7 @@ class CMainFrame final : public CContFrameWnd {
   QString IdleText() const;
 
  protected:
-  QSize RequiredClientSize() const override;
+  QSize FrameSize() const override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -60,6 +65,8 @@ class CMainFrame final : public CContFrameWnd {
   void Dispatch(int id);
   void UpdateTitle();
   void ApplyViewSize();
+  // Shows or hides a bar; the frame gives back or takes its room.
+  void ToggleBar(QWidget* bar);
 
   BoardWidget* board_;
   ViewPort* view_ = nullptr;

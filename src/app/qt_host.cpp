@@ -22,9 +22,15 @@ QString QtFilter(const std::string& filter) {
   const QStringList parts = QString::fromStdString(filter).split('|');
   QStringList entries;
   for (int k = 0; k + 1 < parts.size(); k += 2) {
-    if (parts[k].isEmpty()) continue;
-    const QString patterns = QString(parts[k + 1]).replace(';', ' ');
-    entries << (parts[k].contains('(') ? parts[k] : parts[k] + " (" + patterns + ")");
+    QString label = parts[k].trimmed();
+    if (label.isEmpty()) continue;
+    QString patterns = parts[k + 1].trimmed().replace(';', ' ');
+    // "*.*" means every file, also one without a dot in its name.
+    if (patterns == "*.*") {
+      patterns = "*";
+      label.replace("(*.*)", "(*)");
+    }
+    entries << (label.contains('(') ? label : label + " (" + patterns + ")");
   }
   return entries.join(";;");
 }
@@ -59,6 +65,8 @@ void QtHost::Invalidate(bool erase) {
   if (erase && onFullRedraw_) onFullRedraw_();
   view_.Invalidate();
 }
+
+void QtHost::StateChanged() { view_.NotifyStateChanged(); }
 
 void QtHost::MessageBox(std::string_view text, platform::MessageIcon icon) {
   const QMessageBox::Icon qtIcon = icon == platform::MessageIcon::kExclamation ? QMessageBox::Warning

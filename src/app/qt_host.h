@@ -30,6 +30,7 @@ class QtHost final : public platform::Host {
   bool StartTimer(int id, int periodMs) override;
   void StopTimer(int id) override;
   void Invalidate(bool erase) override;
+  void StateChanged() override;
   void MessageBox(std::string_view text, platform::MessageIcon icon) override;
   int RunDialog(platform::DialogModel& dialog) override;
   std::optional<std::string> OpenFileDialog(const platform::FileDialogSpec& request) override;

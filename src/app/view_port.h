@@ -24,6 +24,8 @@ class ViewPort {
   virtual control::CommandUi QueryCommand(int id) const = 0;
   // The client area the drawing needs now.
   virtual display::ViewExtent Extent() const = 0;
+  // The board's number of lines (9, 13 or 19).
+  virtual int BoardLines() const { return 19; }
   // True once after the board size, style or font changed: the frame then
   // fits its size again.
   virtual bool TakeSizeChanged() = 0;
@@ -31,6 +33,8 @@ class ViewPort {
   virtual std::array<std::string, 4> RecentFiles() const = 0;
   // The document's name for the title bar: the record's file name, or empty.
   virtual std::string DocumentName() const = 0;
+  // True while the game is interrupted (対局中断).
+  virtual bool Paused() const { return false; }
   // Whether the program may close now (not inside the computer's move).
   virtual bool CanClose() const { return true; }
   // The end of the run: the save offer, the ending sound, the settings. The

@@ -16,7 +16,8 @@
 namespace kz::control {
 namespace {
 
-constexpr std::string_view kKifuFilter = "Kifu Files (*.ig1) | *.ig1 | All Files (*.*) | *.* ||";
+constexpr std::string_view kKifuFilter =
+    "棋譜ファイル (*.ig1) | *.ig1 | すべてのファイル (*.*) | *.* ||";
 
 platform::FileDialogSpec KifuDialog(std::string_view title, std::string_view filter = {}) {
   return {std::string(title), "IG1", "*.IG1", std::string(filter)};
@@ -51,6 +52,12 @@ void CKazaoriView::OnDestroy() {
 }
 
 bool CKazaoriView::OnCommand(int id) {
+  const bool done = RunCommand(id);
+  host_.StateChanged();
+  return done;
+}
+
+bool CKazaoriView::RunCommand(int id) {
   if (!Query(id).enabled) return false;
   switch (id) {
     case kCmdOpen: OnOpen(); return true;

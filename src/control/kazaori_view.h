@@ -46,6 +46,7 @@ class CKazaoriView : public CKazvBas3 {
   void OfferToSave(std::string_view title, std::string_view failure) override;
 
  private:
+  bool RunCommand(int id);
   void OnOpen();
   void OnSave();
   void OnRecent(int slot);

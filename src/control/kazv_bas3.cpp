@@ -49,6 +49,21 @@ void CKazvBas3::StartTimer(int periodMs) {
 // ---- The tick ----
 
 void CKazvBas3::OnTick() {
+  Tick();
+  host_.StateChanged();
+}
+
+void CKazvBas3::OnLeftButton(int x, int y) {
+  LeftButton(x, y);
+  host_.StateChanged();
+}
+
+void CKazvBas3::OnRightButton(int x, int y) {
+  RightButton(x, y);
+  host_.StateChanged();
+}
+
+void CKazvBas3::Tick() {
   if (s_.paused) return;
   if (s_.busy == kLoading || s_.resignQuestionOpen) return;
   if (s_.busy == kThinking || s_.busy == kPausedThinking) {
@@ -73,6 +88,7 @@ void CKazvBas3::OnTick() {
     case kUser:
       if (s_.running) {
         UpdateClock(side);
+        Redraw();  // the clock's new second, red past the limit
         CheckTimeOut(side, true);
       }
       return;
@@ -84,6 +100,9 @@ void CKazvBas3::OnTick() {
   if (!RoomForMove()) return;
   if (ComputerMove() < 0) return;
   UpdateClock(side);
+  // The paint asked for above was served by the engine's message pump while
+  // it thought; this one shows the move now recorded.
+  Redraw();
   const bool otherIsUser = s_.PlayerOf(-side) == kUser;
   CheckTimeOut(side, otherIsUser);
   if (s_.computerLastStatus == -1) {
@@ -143,7 +162,7 @@ void CKazvBas3::SendMove(int x, int y) {
 
 // ---- Moves ----
 
-void CKazvBas3::OnLeftButton(int x, int y) {
+void CKazvBas3::LeftButton(int x, int y) {
   if (s_.busy != kIdle || s_.paused || s_.autoReplay != kReplayOff) return;
   if (s_.PlayerOf(s_.play.sideToMove) != kUser) return;
   int i = 0, j = 0;
@@ -160,7 +179,7 @@ void CKazvBas3::OnLeftButton(int x, int y) {
   Redraw();
 }
 
-void CKazvBas3::OnRightButton(int, int) {
+void CKazvBas3::RightButton(int, int) {
   if (s_.busy != kIdle || s_.paused || s_.autoReplay != kReplayOff || s_.endOfGame) return;
   if (s_.PlayerOf(s_.play.sideToMove) != kUser || s_.play.movesPlayed < 1) return;
   if (s_.EitherIs(kRemote)) return;  // the remote program would not take it back

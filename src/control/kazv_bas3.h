@@ -24,7 +24,8 @@ class CKazvBas3 : public CKazvBas2 {
  public:
   using CKazvBas2::CKazvBas2;
 
-  // Timer 1.
+  // Timer 1. Each entry point ends by telling the host that the state may
+  // have changed.
   void OnTick();
   // Mouse buttons at view coordinates.
   void OnLeftButton(int x, int y);
@@ -46,6 +47,9 @@ class CKazvBas3 : public CKazvBas2 {
   // dialog; a failed save shows `failure`.
   virtual void OfferToSave(std::string_view title, std::string_view failure) = 0;
 
+  void Tick();
+  void LeftButton(int x, int y);
+  void RightButton(int x, int y);
   // The user plays (i, j).
   void UserMove(int i, int j);
   // The computer makes one move; -1 when it resigned, else 0.

@@ -28,7 +28,7 @@ void ChooseWavFile(platform::Host& host, Settings& settings, int slot) {
   request.title = std::string(WavDialogTitle(slot));
   request.defaultExtension = "wav";
   request.initialName = settings.wav[slot].empty() ? "*.wav" : settings.wav[slot];
-  request.filter = "WAV Files (*.wav) | *.wav | All Files (*.*) | *.* ||";
+  request.filter = "WAVE ファイル (*.wav) | *.wav | すべてのファイル (*.*) | *.* ||";
   std::optional<std::string> chosen = host.OpenFileDialog(request);
   settings.wav[slot] = chosen ? *chosen : std::string();
 }

@@ -292,9 +292,8 @@ ViewExtent RequiredViewExtent(int size, int style, int layout) {
   const int panelBottom = std::max(c.upperY + 2 * c.lineStep, c.lowerY + 5 * c.lineStep) + layout + 2;
   const int boardBottom = kBoardOrigin + BoardImageSide(style, size);
   const int titleBottom = kTitlePlateY + 233;
-  constexpr int kMargin = 10;
-  return {std::max({upperRight, lowerRight, boardRight, titleRight}) + kMargin,
-          std::max({panelBottom, boardBottom, titleBottom}) + kMargin};
+  return {std::max({upperRight, lowerRight, boardRight, titleRight}) + kViewMargin,
+          std::max({panelBottom, boardBottom, titleBottom}) + kViewMargin};
 }
 
 }  // namespace kz::display

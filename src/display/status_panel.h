@@ -65,8 +65,12 @@ std::string ThreeDigits(int value);
 
 namespace kz::display {
 
+// The blank the view's extent keeps right of and below the drawing.
+constexpr int kViewMargin = 10;
+
 // The client area the view needs so that the board, the title plate and
-// every status line are whole, for a board size, style and layout.
+// every status line are whole, for a board size, style and layout (with
+// kViewMargin to spare).
 struct ViewExtent {
   int width;
   int height;

@@ -51,6 +51,10 @@ class Host {
   virtual void StopTimer(int id) = 0;
   // Redraw the view; `erase` redraws the background too.
   virtual void Invalidate(bool erase) = 0;
+  // The controller's state may have changed (the end of every tick, click and
+  // command): the window brings what it shows beside the view up to date,
+  // such as the tool bar's enabled states and the status bar.
+  virtual void StateChanged() {}
   // A message box with an OK button.
   virtual void MessageBox(std::string_view text, MessageIcon icon) = 0;
   // Shows a modal dialog; see DialogModel.

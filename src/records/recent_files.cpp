@@ -1,23 +1,32 @@
 #include "records/recent_files.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace kz {
 
+std::string AbsoluteRecordPath(const std::string& path) {
+  if (path.empty()) return path;
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  if (error) return path;
+  return absolute.lexically_normal().string();
+}
+
 void RememberRecentFile(RecentFiles& slots, const std::string& path) {
-  for (std::string& slot : slots) {
-    if (slot.empty()) {
-      slot = path;
-      return;
-    }
+  const std::string entered = AbsoluteRecordPath(path);
+  if (entered.empty()) return;
+  RecentFiles next;
+  next[0] = entered;
+  std::size_t filled = 1;
+  for (const std::string& slot : slots) {
+    if (slot.empty() || filled == next.size()) continue;
+    const std::string absolute = AbsoluteRecordPath(slot);
+    bool listed = absolute == entered;
+    for (std::size_t k = 0; k < filled && !listed; ++k) listed = next[k] == absolute;
+    if (!listed) next[filled++] = absolute;
   }
-  int from = static_cast<int>(slots.size()) - 1;  // the slot that is dropped
-  for (int k = 0; k < static_cast<int>(slots.size()); ++k) {
-    if (slots[k] == path) {
-      from = k;
-      break;
-    }
-  }
-  for (int k = from; k > 0; --k) slots[k] = slots[k - 1];
-  slots[0] = path;
+  slots = next;
 }
 
 }  // namespace kz

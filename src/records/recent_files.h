@@ -8,9 +8,16 @@ namespace kz {
 
 using RecentFiles = std::array<std::string, 4>;
 
-// Enters `path` by the menu's rule: while a slot is empty the path fills the
-// first empty one; when all are full it goes to slot 1 and the slots before
-// its old place (all of them when it was not there) move down one.
+// Enters `path` as the most recent file: it is stored as an absolute path
+// (a relative one is taken from the current directory), goes to slot 1, and
+// the others move down one, in their order, without the path itself, so no
+// record is listed twice and the oldest drops out of a full list. Slots
+// stored relative by an earlier run count as the same record when they name
+// the same file from the current directory.
 void RememberRecentFile(RecentFiles& slots, const std::string& path);
+
+// `path` made absolute against the current directory, with "." and ".."
+// steps taken out; an empty path stays empty.
+std::string AbsoluteRecordPath(const std::string& path);
 
 }  // namespace kz

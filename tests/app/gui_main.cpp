@@ -4,11 +4,14 @@
 #include <QFont>
 #include <gtest/gtest.h>
 
+#include "app/translations.h"
+
 #include <cstdlib>
 
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
+  kz::app::LoadQtTranslation(app);
   QFont font("IPAGothic");
   font.setPixelSize(12);
   QApplication::setFont(font);

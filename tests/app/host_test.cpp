@@ -82,7 +82,10 @@ TEST(WavFiles, MissingOrBrokenFilesPlayNothingAndReturn) {
 
 TEST(FileDialogs, FrameworkFiltersBecomeQtFilters) {
   EXPECT_EQ(QtFilter("棋譜ファイル (*.IG1)|*.IG1|すべて (*.*)|*.*||"),
-            QString::fromUtf8("棋譜ファイル (*.IG1);;すべて (*.*)"));
+            QString::fromUtf8("棋譜ファイル (*.IG1);;すべて (*)"));
+  // The blanks around the bars, as the kifu filter writes them.
+  EXPECT_EQ(QtFilter("棋譜ファイル (*.ig1) | *.ig1 | すべてのファイル (*.*) | *.* ||"),
+            QString::fromUtf8("棋譜ファイル (*.ig1);;すべてのファイル (*)"));
   EXPECT_EQ(QtFilter("Text|*.TXT;*.txt|"), QString("Text (*.TXT *.txt)"));
   EXPECT_EQ(QtFilter(""), QString());
 }

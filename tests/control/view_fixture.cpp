@@ -6,6 +6,13 @@ namespace kz::test {
 
 MoveResult ScriptedEngine::ChooseMove(PlaneBoard& board, int colour, int moveNumber,
                                        int lastMove) {
+  const MoveResult result = Choose(board, colour, moveNumber, lastMove);
+  if (afterChoice) afterChoice();
+  return result;
+}
+
+MoveResult ScriptedEngine::Choose(PlaneBoard& board, int colour, int moveNumber,
+                                  int lastMove) {
   ++requests;
   requestMoveNumbers.push_back(moveNumber);
   for (int k = 0; k < pumps; ++k) Pump();

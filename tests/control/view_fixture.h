@@ -32,6 +32,12 @@ class ScriptedEngine : public ThinkEngine {
   int requests = 0;
   std::vector<int> requestMoveNumbers;
   int blackArea = 0, whiteArea = 0;
+  // Called when the move is chosen and on the board, before the view has
+  // recorded it.
+  std::function<void()> afterChoice;
+
+ private:
+  MoveResult Choose(PlaneBoard& board, int colour, int moveNumber, int lastMove);
 };
 
 class ViewTest : public ::testing::Test {

@@ -211,7 +211,8 @@ TEST_F(Lifecycle, OpenReadsARecordAndShowsItsComment) {
   host.Answer(control::kCommentDialog, 0);
   ASSERT_TRUE(view->OnCommand(control::kCmdOpen));
   EXPECT_EQ(host.fileDialogs.back().title, "棋譜の読み込み");
-  EXPECT_EQ(host.fileDialogs.back().filter, "Kifu Files (*.ig1) | *.ig1 | All Files (*.*) | *.* ||");
+  EXPECT_EQ(host.fileDialogs.back().filter,
+            "棋譜ファイル (*.ig1) | *.ig1 | すべてのファイル (*.*) | *.* ||");
   EXPECT_EQ(host.dialogs.back(), control::kCommentDialog);
   EXPECT_EQ(S().boardSize, 13);
   EXPECT_EQ(S().play.handicap, 2);

@@ -45,6 +45,7 @@ class FakeHost final : public platform::Host {
   bool StartTimer(int id, int periodMs) override;
   void StopTimer(int id) override;
   void Invalidate(bool erase) override;
+  void StateChanged() override { ++stateChanges; }
   void MessageBox(std::string_view text, platform::MessageIcon icon) override;
   int RunDialog(platform::DialogModel& dialog) override;
   std::optional<std::string> OpenFileDialog(const platform::FileDialogSpec& request) override;
@@ -64,6 +65,7 @@ class FakeHost final : public platform::Host {
   std::vector<platform::FileDialogSpec> fileDialogs;
   std::map<int, int> timers;           // running timers and their periods
   int invalidations = 0;
+  int stateChanges = 0;  // StateChanged() calls
   int pumped = 0;
   bool failTimers = false;
   int systemFontHeight = 13;
