@@ -29,7 +29,10 @@
 #ifdef KAZAORI_GAME_VIEW
 #include "app/game_view_port.h"
 #include "app/qt_host.h"
+#include "game/kazaori_doc.h"
 #endif
+#include "app/translations.h"
+
 
 namespace {
 
@@ -120,15 +123,48 @@ void NineLineGame(SceneView& s) {
   for (const auto& m : moves) s.Play(m[0], m[1]);
 }
 
+#ifdef KAZAORI_GAME_VIEW
+// `--reply-record PATH`: writes a 9-line record of 貴方 (Black) against 風織
+// (White) with a time limit, which the program continues as a running game
+// on the user's turn, and prints where E5 lies in the program's window (for
+// the click that the computer then answers).
+int WriteReplyRecord(const std::string& path) {
+  {
+    CKazaoriDoc doc;
+    doc.SetAutosavePath(path + ".autosave");
+    doc.StartRecord(9, 0, 0, 1, 0, 0);
+    doc.StoreClocks(10, 0, 0);
+    if (!doc.WriteRecord(path, false)) return 1;
+  }
+  platform::ProfileFile profile(std::getenv("KAZAORI_INI") ? std::getenv("KAZAORI_INI") : "");
+  const app::BitmapStore bitmaps;
+  app::CMainFrame frame(profile, bitmaps);
+  app::QtHost host(frame, frame.Board());
+  app::GameViewPort view(host, path);
+  frame.SetView(&view);
+  frame.RestorePlacement();
+  view.OnTimer(1);  // the record is read
+  QApplication::processEvents();
+  const QPoint e5 = frame.Board().mapTo(&frame, QPoint(20 + 4 * 21 + 10, 20 + 4 * 21 + 10));
+  std::printf("%d %d\n", e5.x(), e5.y());
+  view.Shutdown();
+  return 0;
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  app::LoadQtTranslation(app);
   QFont font("IPAGothic");
   font.setPixelSize(12);
   QApplication::setFont(font);
+#ifdef KAZAORI_GAME_VIEW
+  if (argc == 3 && std::string(argv[1]) == "--reply-record") return WriteReplyRecord(argv[2]);
+#endif
   if (argc < 2) {
-    std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+    std::fprintf(stderr, "usage: %s OUTDIR | --reply-record PATH\n", argv[0]);
     return 2;
   }
   const QString out = QString::fromLocal8Bit(argv[1]);
