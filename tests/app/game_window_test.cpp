@@ -17,6 +17,7 @@
 #include "app/bitmaps.h"
 #include "app/game_view_port.h"
 #include "app/main_frame.h"
+#include "window_workplace.h"
 #include "app/qt_host.h"
 #include "control/commands.h"
 #include "display/board_geometry.h"
@@ -27,23 +28,6 @@ namespace kz::app {
 namespace {
 
 using namespace control;
-
-const BitmapStore& Bitmaps() {
-  static const BitmapStore store;
-  return store;
-}
-
-// A temporary current directory and settings file for one program run.
-struct Workplace {
-  QTemporaryDir dir;
-  QString previous = QDir::currentPath();
-  Workplace() {
-    QDir::setCurrent(dir.path());
-    setenv("KAZAORI_INI", (dir.path() + "/kazaori.ini").toUtf8().constData(), 1);
-  }
-  ~Workplace() { QDir::setCurrent(previous); }
-  std::string Ini() const { return (dir.path() + "/kazaori.ini").toStdString(); }
-};
 
 struct Program {
   platform::ProfileFile profile;

@@ -22,6 +22,7 @@
 #include "app/bitmaps.h"
 #include "app/game_view_port.h"
 #include "app/main_frame.h"
+#include "window_workplace.h"
 #include "app/qt_host.h"
 #include "control/commands.h"
 #include "display/board_geometry.h"
@@ -33,23 +34,6 @@ namespace kz::app {
 namespace {
 
 using namespace control;
-
-const BitmapStore& Bitmaps() {
-  static const BitmapStore store;
-  return store;
-}
-
-struct Workplace {
-  QTemporaryDir dir;
-  QString previous = QDir::currentPath();
-  Workplace() {
-    QDir::setCurrent(dir.path());
-    setenv("KAZAORI_INI", Ini().c_str(), 1);
-  }
-  ~Workplace() { QDir::setCurrent(previous); }
-  std::string Ini() const { return (dir.path() + "/kazaori.ini").toStdString(); }
-  std::string File(const char* name) const { return (dir.path() + "/" + name).toStdString(); }
-};
 
 // A record of `moves` on nine lines with the players and clocks given; a
 // record with a time limit or clock values continues as a running game.

@@ -13,6 +13,7 @@
 #include "app/bitmaps.h"
 #include "app/board_only_view.h"
 #include "app/main_frame.h"
+#include "window_workplace.h"
 #include "app/qt_canvas.h"
 #include "control/commands.h"
 #include "display/bitmap_ids.h"
@@ -23,11 +24,6 @@ namespace kz::app {
 namespace {
 
 using namespace control;
-
-const BitmapStore& Bitmaps() {
-  static const BitmapStore store;
-  return store;
-}
 
 struct Window {
   QTemporaryDir dir;
