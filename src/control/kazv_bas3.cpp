@@ -82,6 +82,12 @@ void CKazvBas3::Tick() {
   const int side = s_.play.sideToMove;
   switch (s_.PlayerOf(side)) {
     case kRemote:
+      // The remote program's time is its own: without this its thinking
+      // would be charged to the user, whose clock takes what is left.
+      if (s_.running) {
+        UpdateClock(side);
+        Redraw();
+      }
       LinkMove();
       s_.busy = kIdle;
       return;

@@ -192,3 +192,25 @@ TEST_F(LinkPlay, APortThatDoesNotOpenLeavesTwoUsers) {
 
 }  // namespace
 }  // namespace kz::test
+
+namespace kz::test {
+namespace {
+
+TEST_F(LinkPlay, TheRemoteProgramsThinkingRunsOnItsOwnClock) {
+  StartUserAgainstRemote();
+  Click(4, 4);
+  const int before = host.invalidations;
+  Tick(5);  // the remote program thinks
+  EXPECT_EQ(S().usedWhite, 5);
+  EXPECT_GE(host.invalidations, before + 5) << "its clock is shown running";
+  link->remote.push_back(303);  // C3
+  Tick();
+  ASSERT_EQ(S().play.movesPlayed, 2);
+  EXPECT_EQ(S().usedWhite, 6);
+  Tick(2);
+  EXPECT_EQ(S().usedBlack, 2) << "the user is charged only the user's own time";
+  EXPECT_EQ(S().usedWhite, 6);
+}
+
+}  // namespace
+}  // namespace kz::test
