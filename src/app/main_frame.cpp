@@ -109,6 +109,9 @@ void CMainFrame::BuildToolBar() {
   toolBar_->setFloatable(true);
   toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
   toolBar_->setIconSize(QSize(16, 16));
+  // As slim as a classic tool bar: buttons of 16-pixel images with a thin
+  // frame, so that the frame sizes leave the view its room.
+  toolBar_->setStyleSheet("QToolBar { padding: 0px; spacing: 0px; border: 0px; }");
   const QImage strip = ToolBarStrip();
   for (int id : ToolBarLayout()) {
     if (id == 0) {

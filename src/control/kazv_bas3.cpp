@@ -136,10 +136,8 @@ void CKazvBas3::EndByPasses() {
   const bool computerAndRemote = (s_.blackPlayer == kComputer && s_.whitePlayer == kRemote) ||
                                  (s_.blackPlayer == kRemote && s_.whitePlayer == kComputer);
   if (computerAndRemote) {
-    if (SeriesStep()) {
-      StopPlay();
-      Redraw();
-    }
+    if (SeriesStep()) StopPlay();
+    Redraw(true);  // the series' end, or the next game's empty board
     return;
   }
   StopPlay();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCryptographicHash>
 #include <QDir>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -225,7 +226,9 @@ TEST(LiveWindow, TheFrameHasItsSizeForEachBoard) {
   // At the start (no settings): 630 × 470, grown where the drawing needs it.
   EXPECT_EQ(p.frame.size(), FrameSizeFor(19).expandedTo(p.frame.minimumSizeHint()));
   EXPECT_EQ(p.frame.width(), 630);
-  std::printf("start %d x %d\n", p.frame.width(), p.frame.height());
+  std::printf("start %d x %d (menu %d, tool bar %d, status bar %d)\n", p.frame.width(),
+              p.frame.height(), p.frame.menuBar()->height(), p.frame.ToolBar()->height(),
+              p.frame.statusBar()->height());
   for (int lines : {9, 13, 19}) {
     NewGame(p, lines);
     ASSERT_EQ(p.view.BoardLines(), lines);

@@ -101,7 +101,9 @@ TEST_F(LinkPlay, ASeriesAgainstTheRemoteProgramChangesColoursAndSavesEachGame) {
   EXPECT_EQ(link->sent.back(), std::make_pair(0, 0));
   EXPECT_TRUE(host.messages.empty());  // no user to tell
   link->remote.push_back(link::kRemotePass);
+  const int erased = host.erasingInvalidations;
   Tick();  // two passes: the first game is saved, the second starts
+  EXPECT_GT(host.erasingInvalidations, erased) << "the next game's empty board is drawn";
   EXPECT_TRUE(std::filesystem::exists(Path("KAZ05311405.IG1")));
   ASSERT_EQ(link->starts.size(), 2u);
   EXPECT_EQ(link->starts[1], std::make_tuple(9, 1, 2, 2));

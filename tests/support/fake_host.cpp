@@ -21,7 +21,10 @@ void FakeHost::StopTimer(int id) {
   timers.erase(id);
 }
 
-void FakeHost::Invalidate(bool) { ++invalidations; }
+void FakeHost::Invalidate(bool erase) {
+  ++invalidations;
+  if (erase) ++erasingInvalidations;
+}
 
 void FakeHost::MessageBox(std::string_view text, platform::MessageIcon) {
   log.push_back("message " + std::string(text));

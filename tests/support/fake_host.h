@@ -66,6 +66,7 @@ class FakeHost final : public platform::Host {
   std::map<int, int> timers;           // running timers and their periods
   int invalidations = 0;
   int stateChanges = 0;  // StateChanged() calls
+  int erasingInvalidations = 0;  // of the invalidations, those with the background
   int pumped = 0;
   bool failTimers = false;
   int systemFontHeight = 13;
