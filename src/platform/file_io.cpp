@@ -53,8 +53,12 @@ mode_t NewFileMode(const std::string& path) {
 
 std::optional<std::string> ReadFileBytes(const std::string& path,
                                          std::size_t maxBytes) {
-  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Non-blocking, so that a named pipe or a device cannot hold the open;
+  // anything but a regular file is then refused.
+  Fd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) return std::nullopt;
+  struct stat st;
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   std::string bytes;
   char buffer[8192];
   while (bytes.size() < maxBytes) {

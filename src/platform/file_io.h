@@ -9,7 +9,8 @@
 namespace kz::platform {
 
 // The first `maxBytes` bytes of the file; nothing when it cannot be opened or
-// read (a missing file, a directory, no permission).
+// read (a missing file, no permission) or is not a regular file (a directory,
+// a named pipe, a device: refused without waiting for a writer).
 std::optional<std::string> ReadFileBytes(const std::string& path,
                                          std::size_t maxBytes);
 

@@ -114,6 +114,16 @@ class LineReads {
   }
 
   std::string_view Line() const { return {line_.data(), length_}; }
+  // Whether the last read ended with the line's newline (or the data's end).
+  bool WholeLine() const {
+    return (length_ > 0 && line_[length_ - 1] == '\n') || pos_ >= bytes_.size();
+  }
+  // Drops what is left of the line the last read began.
+  void SkipRestOfLine() {
+    while (!WholeLine() && pos_ < bytes_.size() && bytes_[pos_++] != '\n') {
+    }
+    length_ = 0;
+  }
   // The byte at `column`, or 0 past the read.
   char At(std::size_t column) const {
     return column < length_ ? line_[column] : '\0';
@@ -261,14 +271,15 @@ void ParseKifu(std::string_view bytes, KifuRecord& record) {
     } else if (StartsWithKeyword(line, "TIME")) {
       ReadTime(in, record);
     } else if (commentMode && commentLines < kCommentLineCount) {
+      // A comment line holds its text, the newline and a zero byte: at most
+      // 76 bytes of text. A longer line is cut there, never inside a
+      // double-byte character, and the rest of it is dropped, so that the
+      // line writes back as it reads.
       CommentLine& stored = record.comment[commentLines];
-      if (line == "\n") {
-        stored = EmptyCommentLine();
-      } else {
-        stored.fill(' ');
-        std::copy(line.begin(), line.end(), stored.begin());
-        stored[line.size()] = '\0';
-      }
+      std::string_view text = line;
+      if (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+      stored = MakeCommentLine(text);
+      if (!in.WholeLine()) in.SkipRestOfLine();
       record.hasComment = 1;
       if (commentLines == 1) record.blackName = NameFromCommentLine(stored);
       if (commentLines == 2) record.whiteName = NameFromCommentLine(stored);

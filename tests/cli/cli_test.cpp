@@ -3,6 +3,11 @@
 #include "cli_run.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
 
 #include <filesystem>
 #include <sstream>
@@ -61,6 +66,32 @@ TEST(CliShow, NoCommentAndMissingRecord) {
   EXPECT_EQ(r.status, kExitNoRecord);
   EXPECT_EQ(r.err, "指定された棋譜ファイルが見つかりません\n");
   EXPECT_EQ(r.out, "");
+}
+
+// A named pipe is no record: every command that reads one says so at once
+// instead of waiting for a writer (a child process with an alarm runs each).
+TEST(CliShow, ANamedPipeIsRefusedAsMissing) {
+  TempDir dir;
+  const std::string fifo = dir / "pipe.IG1";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::vector<Args> commands = {{"show", fifo},
+                                      {"sgf", fifo, dir / "out.SGF"},
+                                      {"jis", fifo, dir / "out.TXT"}};
+  for (const Args& args : commands) {
+    EXPECT_EXIT(
+        {
+          ::alarm(5);
+          const CliRun r = Cli(args);
+          std::_Exit(r.status == kExitNoRecord &&
+                             r.err == "指定された棋譜ファイルが見つかりません\n"
+                         ? 0
+                         : 1);
+        },
+        ::testing::ExitedWithCode(0), "")
+        << args[0];
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.SGF"));
+  EXPECT_FALSE(std::filesystem::exists(dir / "out.TXT"));
 }
 
 TEST(CliSgf, WritesBesideTheRecordOrToTheGivenPath) {

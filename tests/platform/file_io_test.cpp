@@ -5,7 +5,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 
 #include "support/temp_dir.h"
@@ -24,6 +27,26 @@ TEST(FileIo, ReadsUpToTheLimit) {
   EXPECT_EQ(ReadFileBytes(dir / "f", 4), "abcd");
   EXPECT_FALSE(ReadFileBytes(dir / "none", 100));
   EXPECT_FALSE(ReadFileBytes(dir.path(), 100)) << "a directory is no file";
+}
+
+// Reads in a child process that an alarm ends after five seconds: a read
+// that waits for a writer fails the test instead of hanging it.
+TEST(FileIo, NamedPipesAndDevicesAreRefusedAtOnce) {
+  TempDir dir;
+  const std::string fifo = dir / "pipe.IG1";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  EXPECT_EXIT(
+      {
+        ::alarm(5);
+        std::_Exit(ReadFileBytes(fifo, 100) ? 1 : 0);
+      },
+      ::testing::ExitedWithCode(0), "");
+  EXPECT_EXIT(
+      {
+        ::alarm(5);
+        std::_Exit(ReadFileBytes("/dev/zero", 100) ? 1 : 0);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 TEST(FileIo, ReplacesTheFileAndKeepsItsMode) {

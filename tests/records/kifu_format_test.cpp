@@ -254,6 +254,39 @@ TEST(KifuReading, KeywordLinesInsideTheCommentAreKeywords) {
   EXPECT_EQ(r.handicap, 2);
 }
 
+// A comment line holds at most 76 bytes of text (with its newline and zero
+// byte, 78). Longer lines in a hand-made file are cut there on reading,
+// never inside a double-byte character, and the rest of the line is
+// dropped: reading and writing again changes nothing, however often.
+TEST(KifuReading, LongCommentLinesAreCutOnceAndThenStayAsTheyAre) {
+  const std::string kanji = Utf8ToCp932("碁");  // two bytes
+  const std::string line77(77, 'a');
+  const std::string line78(78, 'b');
+  // 75 single bytes, then a double-byte character over bytes 75 and 76.
+  const std::string straddling = std::string(75, 'c') + kanji + "tail of the line";
+  const std::string longer = std::string(150, 'd');
+  std::string file = "#COMMENT\r\nfirst\r\n" + line77 + "\r\n" + line78 + "\r\n" +
+                     straddling + "\r\n" + longer + "\r\n";
+  for (int k = 0; k < 14; ++k) file += "line " + std::to_string(k) + "\r\n";
+  file += "the twentieth line\r\nINT 19 0\r\nWHO 0 1\r\nMOV\r\n D04 -0\r\n";
+
+  const KifuRecord first = ReadBack(file);
+  ASSERT_EQ(CommentLineCount(first), 20);
+  EXPECT_EQ(CommentLineText(first.comment[1]), std::string(76, 'a'));
+  EXPECT_EQ(CommentLineText(first.comment[2]), std::string(76, 'b'));
+  EXPECT_EQ(CommentLineText(first.comment[3]), std::string(75, 'c'));
+  EXPECT_EQ(CommentLineText(first.comment[4]), std::string(76, 'd'));
+  EXPECT_EQ(CommentLineText(first.comment[5]), "line 0");
+  EXPECT_EQ(CommentLineText(first.comment[19]), "the twentieth line");
+  EXPECT_EQ(first.currentMove, 1);
+
+  const std::string saved = FormatKifu(first);
+  std::string bytes = saved;
+  for (int cycle = 0; cycle < 100; ++cycle) bytes = FormatKifu(ReadBack(bytes));
+  EXPECT_EQ(bytes, saved);
+  EXPECT_EQ(ReadBack(bytes), first);
+}
+
 TEST(KifuReading, NamesComeFromCommentLinesOneAndTwo) {
   const std::string black = Utf8ToCp932("（対 局 者）黒番：本因坊秀策");
   const std::string white = Utf8ToCp932("　　　　　  白番：碁");
@@ -275,9 +308,9 @@ TEST(KifuReading, LongLinesAndTooManyCommentLines) {
   std::string bytes = "#COMMENT\n" + std::string(100, 'x') + "\n";
   for (int k = 0; k < 25; ++k) bytes += "line " + std::to_string(k) + "\n";
   const KifuRecord r = ReadBack(bytes);
-  EXPECT_EQ(CommentLineText(r.comment[0]), std::string(77, 'x'));
-  EXPECT_EQ(CommentLineText(r.comment[1]), std::string(23, 'x'));
-  EXPECT_EQ(CommentLineText(r.comment[19]), "line 17");
+  EXPECT_EQ(CommentLineText(r.comment[0]), std::string(76, 'x'));
+  EXPECT_EQ(CommentLineText(r.comment[1]), "line 0");
+  EXPECT_EQ(CommentLineText(r.comment[19]), "line 18");
 }
 
 TEST(KifuReading, MoveBlockEndsAtAPointOffTheBoard) {
