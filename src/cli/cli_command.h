@@ -38,6 +38,7 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err);
 // The commands.
 int RunShow(const Args& args, std::ostream& out, std::ostream& err);
 int RunSgf(const Args& args, std::ostream& out, std::ostream& err);
+int RunConvert(const Args& args, std::ostream& out, std::ostream& err);
 int RunJis(const Args& args, std::ostream& out, std::ostream& err);
 int RunPlay(const Args& args, std::ostream& out, std::ostream& err);
 int RunGtp(const Args& args, std::ostream& out, std::ostream& err);

@@ -6,12 +6,15 @@ namespace kz::cli {
 namespace {
 
 constexpr Command kCommands[] = {
-    {"show", "RECORD.IG1",
+    {"show", "RECORD.IG1|RECORD.SGF",
      "print the record's conditions, clocks, result, comment and final position",
      RunShow},
     {"sgf", "RECORD.IG1 [OUT]",
      "write the SGF export (without OUT: the record's path with the extension SGF)",
      RunSgf},
+    {"convert", "RECORD OUT.IG1|OUT.SGF",
+     "read a kifu or SGF record and write it as a kifu file, or as SGF when OUT ends in .sgf",
+     RunConvert},
     {"jis", "RECORD.IG1 OUT.TXT [--move N]",
      "write the JIS text board of the position after N moves (default: all)",
      RunJis},
@@ -79,9 +82,11 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
 namespace kz::cli {
 
 bool LoadRecord(const std::string& path, CKazaoriDoc& doc, std::ostream& err) {
-  if (doc.ReadRecord(path)) return true;
-  err << kNoRecordMessage << '\n';
-  return false;
+  const bool read = doc.ReadRecord(path);
+  // A refused SGF file says why; one read in part says where it stops.
+  if (!doc.ReadNote().empty()) err << doc.ReadNote() << '\n';
+  else if (!read) err << kNoRecordMessage << '\n';
+  return read;
 }
 
 }  // namespace kz::cli

@@ -17,7 +17,7 @@ namespace kz::control {
 namespace {
 
 constexpr std::string_view kKifuFilter =
-    "棋譜ファイル (*.ig1) | *.ig1 | すべてのファイル (*.*) | *.* ||";
+    "棋譜ファイル (*.ig1 *.sgf) | *.ig1;*.sgf | SGF ファイル (*.sgf) | *.sgf | すべてのファイル (*.*) | *.* ||";
 
 platform::FileDialogSpec KifuDialog(std::string_view title, std::string_view filter = {}) {
   return {std::string(title), "IG1", "*.IG1", std::string(filter)};
@@ -191,7 +191,9 @@ void CKazaoriView::OfferToSave(std::string_view title, std::string_view failure)
 
 void CKazaoriView::OnOpen() {
   if (settings_.confirmSaving && s_.recordUnsaved) OfferToSave("棋譜の保存", msg::kSaveCheckFailed);
-  std::optional<std::string> path = host_.OpenFileDialog(KifuDialog("棋譜の読み込み", kKifuFilter));
+  platform::FileDialogSpec dialog = KifuDialog("棋譜の読み込み", kKifuFilter);
+  dialog.initialName = "*.IG1 *.SGF";  // kifu and SGF files both open
+  std::optional<std::string> path = host_.OpenFileDialog(dialog);
   if (!path) return;
   OpenRecord(*path);
 }
@@ -207,13 +209,21 @@ void CKazaoriView::OnRecent(int slot) {
   OpenRecord(path);
 }
 
-bool CKazaoriView::OpenRecord(const std::string& path) {
+bool CKazaoriView::ReadAndTakeOver(const std::string& path) {
   if (!doc_.ReadRecord(path)) {
-    Warn(msg::kFileNotFound);
+    Warn(doc_.ReadNote().empty() ? msg::kFileNotFound : std::string_view(doc_.ReadNote()));
     return false;
   }
   RememberRecentFile(settings_.recentFiles, path);
   TakeOverRecord();
+  // An SGF file read in part: where its moves stop, over the position
+  // reached.
+  if (!doc_.ReadNote().empty()) Warn(doc_.ReadNote());
+  return true;
+}
+
+bool CKazaoriView::OpenRecord(const std::string& path) {
+  if (!ReadAndTakeOver(path)) return false;
   if (settings_.showCommentOnRead && doc_.HasComment()) ShowCommentBlock();
   return true;
 }
@@ -221,11 +231,7 @@ bool CKazaoriView::OpenRecord(const std::string& path) {
 void CKazaoriView::LoadStartupFile() {
   s_.busy = kLoading;
   const std::string path = s_.startupFile;
-  if (!doc_.ReadRecord(path)) {
-    Warn(msg::kFileNotFound);
-  } else {
-    RememberRecentFile(settings_.recentFiles, path);
-    TakeOverRecord();
+  if (ReadAndTakeOver(path)) {
     if (!s_.commentShownAtStartup && settings_.showCommentOnRead && doc_.HasComment()) {
       s_.commentShownAtStartup = true;
       ShowCommentBlock();

@@ -50,6 +50,9 @@ class CKazaoriView : public CKazvBas3 {
   void OnOpen();
   void OnSave();
   void OnRecent(int slot);
+  // Reads a record (kifu or SGF) and takes it over; the messages of a
+  // refusal or of a file read in part. False when nothing was read.
+  bool ReadAndTakeOver(const std::string& path);
   void OnJisBoard();
   void OnAbout();
   // The record just read becomes the game: conditions, clocks, position.

@@ -9,6 +9,7 @@
 #include "records/jis_board.h"
 #include "records/kifu_format.h"
 #include "records/sgf_export.h"
+#include "records/sgf_reader.h"
 
 namespace kz {
 
@@ -78,9 +79,16 @@ void CKazaoriDoc::ClearComment() { kz::ClearComment(record_); }
 
 bool CKazaoriDoc::ReadRecord(const std::string& path) {
   path_ = path;
-  const auto bytes = platform::ReadFileBytes(path, kMaxKifuFileBytes);
+  readNote_.clear();
+  const auto bytes =
+      platform::ReadFileBytes(path, std::max(kMaxKifuFileBytes, kMaxSgfFileBytes + 1));
   if (!bytes) return false;
-  ParseKifu(*bytes, record_);
+  if (LooksLikeSgf(*bytes)) {
+    const SgfReadResult sgf = ParseSgf(*bytes, record_);
+    readNote_ = sgf.message;
+    return sgf.read;
+  }
+  ParseKifu(std::string_view(*bytes).substr(0, kMaxKifuFileBytes), record_);
   return true;
 }
 

@@ -71,9 +71,13 @@ class CKazaoriDoc {
   // The path last read or written.
   const std::string& PathName() const { return path_; }
 
-  // Reads a kifu file; false when it cannot be opened (the record is then
-  // unchanged).
+  // Reads a kifu or an SGF file (told apart by their contents); false when
+  // it cannot be opened or the SGF file is refused (the record is then
+  // unchanged). ReadNote() then says why an SGF file was refused, or after a
+  // successful read where an SGF file's moves were cut; it is empty
+  // otherwise (the caller's "not found" message stands for a failed open).
   bool ReadRecord(const std::string& path);
+  const std::string& ReadNote() const { return readNote_; }
   // Writes the kifu file and, with `alsoSgf`, its SGF companion. False when
   // the kifu file could not be written, or the SGF file was asked for and its
   // path has no "IG1" extension to derive it from or it could not be written
@@ -94,6 +98,7 @@ class CKazaoriDoc {
  private:
   KifuRecord record_;
   std::string path_;
+  std::string readNote_;
   std::string autosavePath_{kAutosaveName};
   bool autosaveWritten_ = false;
 };

@@ -83,6 +83,12 @@ std::string Cp932ToUtf8(std::string_view cp932) {
                        [](std::string_view) -> std::size_t { return 1; });
 }
 
+std::string Latin1ToUtf8(std::string_view latin1) {
+  static Converter converter("UTF-8", "ISO-8859-1");
+  return converter.Run(latin1, kUtf8Replacement,
+                       [](std::string_view) -> std::size_t { return 1; });
+}
+
 std::string_view Cp932Prefix(std::string_view text, std::size_t limit) {
   std::size_t end = 0;
   while (end < text.size()) {

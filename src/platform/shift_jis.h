@@ -17,6 +17,9 @@ namespace kz::platform {
 // UTF-8 text -> CP932 bytes. Never fails; see the replacement rule above.
 std::string Utf8ToCp932(std::string_view utf8);
 
+// ISO-8859-1 bytes -> UTF-8 text (every byte is a character).
+std::string Latin1ToUtf8(std::string_view latin1);
+
 // CP932 bytes -> UTF-8 text. Never fails; invalid bytes become U+FFFD.
 std::string Cp932ToUtf8(std::string_view cp932);
 
