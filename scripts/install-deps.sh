@@ -18,6 +18,8 @@ PACKAGES=(
   xauth
   fontconfig
   socat
+  clang
+  libclang-rt-14-dev
 )
 
 missing=()

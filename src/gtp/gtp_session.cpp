@@ -313,7 +313,8 @@ std::string GtpSession::Handle(std::string_view rawLine) {
   for (std::string w; words >> w;) tokens.push_back(w);
   if (tokens.empty()) return "";
   std::string id;
-  if (std::isdigit(static_cast<unsigned char>(tokens[0][0]))) {
+  // An id is a number; any other first word is the command.
+  if (tokens[0].find_first_not_of("0123456789") == std::string::npos) {
     id = tokens[0];
     tokens.erase(tokens.begin());
     if (tokens.empty()) return "? unknown command\n\n";

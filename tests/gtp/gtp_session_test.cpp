@@ -34,6 +34,17 @@ TEST_F(GtpSessionTest, AdministrativeCommands) {
   EXPECT_TRUE(session.QuitRequested());
 }
 
+// Found by the session's fuzz target: a first word that starts with a digit
+// but is no number was echoed as the id ("=1\xB0 ..."), which no controller
+// can read. It is a command name, and an unknown one.
+TEST_F(GtpSessionTest, AFirstWordThatIsNoNumberIsNoId) {
+  EXPECT_EQ(Ask("1\xB0 play 13b K4"), "? unknown command\n\n");
+  EXPECT_EQ(Ask("2x name"), "? unknown command\n\n");
+  EXPECT_EQ(Ask("3 name"), "=3 Kazaori\n\n");
+  EXPECT_EQ(Ask("007 protocol_version"), "=007 2\n\n");
+  EXPECT_EQ(Ask("12"), "? unknown command\n\n");
+}
+
 TEST_F(GtpSessionTest, CornersLandOnTheRightPoints) {
   ASSERT_EQ(Ask("boardsize 9"), "=\n\n");
   EXPECT_EQ(Ask("play B A1"), "=\n\n");
