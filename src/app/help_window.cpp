@@ -1,19 +1,23 @@
 #include "app/help_window.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 #include <QTextBrowser>
 
-// The page is compiled into the program's static library, whose resource
-// initialiser the linker would otherwise leave out.
-static void LoadHelpResource() { Q_INIT_RESOURCE(help); }
+#include "app/data_dir.h"
 
 namespace kz::app {
 
 QString HelpText() {
-  LoadHelpResource();
-  QFile file(":/help/index.html");
-  if (!file.open(QIODevice::ReadOnly)) return {};
+  const QString dir = DataDirectory();
+  QFile file(dir + QStringLiteral("/help/index.html"));
+  if (dir.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+    // Said on the page itself, so the user learns what is missing.
+    return QString::fromUtf8("<p>遊び方のページが見つかりません(^_^;)</p><p>")
+        .append(QCoreApplication::applicationDirPath().toHtmlEscaped())
+        .append(QString::fromUtf8("/../share/kazaori/help/index.html を確かめてね</p>"));
+  }
   return QString::fromUtf8(file.readAll());
 }
 
