@@ -8,6 +8,8 @@
 // peer has stopped answering ("相手からの応答がありません").
 #pragma once
 
+#include <string>
+
 namespace kz::link {
 
 // Remote move codes handed to the controller.
@@ -60,6 +62,15 @@ class GameLink {
   // The peer stopped answering, or the line was lost: the game cannot go on
   // over this link until a new start.
   virtual bool Failed() const { return false; }
+  // Why Open or the game failed, when the link can say more than the
+  // standard messages (empty: use them).
+  virtual std::string FailureText() const { return {}; }
+  // The remote program's own name, when it told one (empty otherwise).
+  virtual std::string PeerName() const { return {}; }
+  // The remote move has been awaited past the link's move limit; the user
+  // may wait on (WaitLonger: another full limit) or stop the game.
+  virtual bool MoveOverdue() const { return false; }
+  virtual void WaitLonger() {}
 };
 
 // No port at all: opening fails with the open error.

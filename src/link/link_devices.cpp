@@ -1,5 +1,9 @@
 #include "link/link_devices.h"
 
+#include <unistd.h>
+
+#include "link/gtp_link.h"
+
 namespace kz::link {
 
 LinkDevices ReadLinkDevices(const platform::ProfileFile& file) {
@@ -8,7 +12,17 @@ LinkDevices ReadLinkDevices(const platform::ProfileFile& file) {
   std::string p2 = file.GetString("Link", "Port2", kDefaultPort2);
   if (!p1.empty()) d.port1 = p1;
   if (!p2.empty()) d.port2 = p2;
+  const std::string fallback = access(kGnuGoPath, X_OK) == 0 ? kDefaultGtpProgram : "";
+  d.gtpProgram = file.GetString("Link", "GtpProgram", fallback);
+  if (d.gtpProgram.empty()) d.gtpProgram = fallback;
+  const int seconds = file.GetInt("Link", "GtpMoveSeconds", kDefaultGtpMoveSeconds);
+  d.gtpMoveSeconds = seconds >= 1 && seconds <= 3600 ? seconds : kDefaultGtpMoveSeconds;
   return d;
+}
+
+void WriteGtpProgram(platform::ProfileFile& file, const LinkDevices& devices) {
+  file.WriteString("Link", "GtpProgram", devices.gtpProgram);
+  file.WriteInt("Link", "GtpMoveSeconds", devices.gtpMoveSeconds);
 }
 
 }  // namespace kz::link

@@ -1,15 +1,13 @@
 #include "match/gtp_process.h"
 
-#include <fcntl.h>
+#include "platform/child_process.h"
+
 #include <poll.h>
-#include <signal.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cctype>
 #include <cerrno>
 #include <chrono>
-#include <cstring>
 
 namespace kz::match {
 
@@ -29,38 +27,11 @@ GtpProcess::~GtpProcess() { Stop(); }
 
 bool GtpProcess::Start(const std::string& commandLine, std::string* error) {
   Stop();
-  signal(SIGPIPE, SIG_IGN);
-  int in[2], out[2];
-  if (pipe(in) != 0) {
-    *error = std::string("pipe: ") + std::strerror(errno);
-    return false;
-  }
-  if (pipe(out) != 0) {
-    close(in[0]);
-    close(in[1]);
-    *error = std::string("pipe: ") + std::strerror(errno);
-    return false;
-  }
-  const pid_t pid = fork();
-  if (pid < 0) {
-    *error = std::string("fork: ") + std::strerror(errno);
-    for (int fd : {in[0], in[1], out[0], out[1]}) close(fd);
-    return false;
-  }
-  if (pid == 0) {
-    dup2(in[0], 0);
-    dup2(out[1], 1);
-    const int null = open("/dev/null", O_WRONLY);
-    if (null >= 0) dup2(null, 2);
-    for (int fd = 3; fd < 256; ++fd) close(fd);
-    execl("/bin/sh", "sh", "-c", commandLine.c_str(), static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  close(in[0]);
-  close(out[1]);
-  pid_ = pid;
-  toChild_ = in[1];
-  fromChild_ = out[0];
+  platform::ChildProcess child;
+  if (!platform::StartChild(commandLine, false, child, error)) return false;
+  pid_ = child.pid;
+  toChild_ = child.toChild;
+  fromChild_ = child.fromChild;
   buffer_.clear();
   return true;
 }
@@ -136,25 +107,9 @@ GtpProcess::Answer GtpProcess::Send(const std::string& command, int timeoutMs) {
 
 void GtpProcess::Stop() {
   if (pid_ < 0) return;
-  if (toChild_ >= 0) {
-    const char quit[] = "quit\n";
-    [[maybe_unused]] const ssize_t n = write(toChild_, quit, sizeof quit - 1);
-    close(toChild_);
-  }
-  // Give it a moment to leave by itself, then make sure.
-  int status = 0;
-  for (int k = 0; k < 50; ++k) {
-    if (waitpid(pid_, &status, WNOHANG) == pid_) {
-      pid_ = -1;
-      break;
-    }
-    usleep(10000);
-  }
-  if (pid_ >= 0) {
-    kill(pid_, SIGKILL);
-    waitpid(pid_, &status, 0);
-  }
-  if (fromChild_ >= 0) close(fromChild_);
+  platform::ChildProcess child{pid_, toChild_, fromChild_};
+  // Give it half a second to leave by itself, then make sure.
+  platform::EndChild(child, "quit\n", 500);
   pid_ = -1;
   toChild_ = fromChild_ = -1;
   buffer_.clear();
