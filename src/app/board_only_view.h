@@ -23,6 +23,7 @@ class BoardOnlyView final : public ViewPort {
   void RightClick(int, int) override {}
   void OnTimer(int) override {}
   void OnCommand(int id) override;
+  void RequestFullRedraw() override { fullRedraw_ = true; }
   control::CommandUi QueryCommand(int id) const override;
   display::ViewExtent Extent() const override;
   bool TakeSizeChanged() override;
