@@ -24,6 +24,7 @@ class BoardOnlyView final : public ViewPort {
   void OnTimer(int) override {}
   void OnCommand(int id) override;
   void RequestFullRedraw() override { fullRedraw_ = true; }
+  int BoardLines() const override { return board_.GetSize(); }
   control::CommandUi QueryCommand(int id) const override;
   display::ViewExtent Extent() const override;
   bool TakeSizeChanged() override;
