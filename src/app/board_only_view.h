@@ -23,6 +23,8 @@ class BoardOnlyView final : public ViewPort {
   void RightClick(int, int) override {}
   void OnTimer(int) override {}
   void OnCommand(int id) override;
+  void RequestFullRedraw() override { fullRedraw_ = true; }
+  int BoardLines() const override { return board_.GetSize(); }
   control::CommandUi QueryCommand(int id) const override;
   display::ViewExtent Extent() const override;
   bool TakeSizeChanged() override;

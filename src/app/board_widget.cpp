@@ -53,7 +53,11 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
   p.drawImage(event->rect(), surface_, event->rect());
 }
 
-void BoardWidget::resizeEvent(QResizeEvent*) { Invalidate(); }
+void BoardWidget::resizeEvent(QResizeEvent*) {
+  // What the kept image holds was laid out for the old size.
+  if (view_ != nullptr) view_->RequestFullRedraw();
+  Invalidate();
+}
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   if (view_ == nullptr) return;

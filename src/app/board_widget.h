@@ -30,7 +30,8 @@ class BoardWidget final : public QWidget {
   QSize sizeHint() const override;
 
  signals:
-  // After a click, a redraw or a change of the controller's state: the commands' states may have changed.
+  // After a click, a redraw or a change of the controller's state: the
+  // commands' states may have changed.
   void ViewChanged();
 
  protected:

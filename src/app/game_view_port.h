@@ -38,8 +38,7 @@ class GameViewPort final : public ViewPort {
   void Shutdown() override;
 
   control::CKazaoriView* View() { return view_.get(); }
-  // The next paint redraws the background too.
-  void RequestFullRedraw() { fullRedraw_ = true; }
+  void RequestFullRedraw() override { fullRedraw_ = true; }
 
  private:
   QtHost& host_;

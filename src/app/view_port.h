@@ -33,6 +33,8 @@ class ViewPort {
   virtual std::array<std::string, 4> RecentFiles() const = 0;
   // The document's name for the title bar: the record's file name, or empty.
   virtual std::string DocumentName() const = 0;
+  // The next paint redraws the background too (the window was resized).
+  virtual void RequestFullRedraw() {}
   // True while the game is interrupted (対局中断).
   virtual bool Paused() const { return false; }
   // Whether the program may close now (not inside the computer's move).

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -88,6 +89,22 @@ TEST(FileDialogs, FrameworkFiltersBecomeQtFilters) {
             QString::fromUtf8("棋譜ファイル (*.ig1);;すべてのファイル (*)"));
   EXPECT_EQ(QtFilter("Text|*.TXT;*.txt|"), QString("Text (*.TXT *.txt)"));
   EXPECT_EQ(QtFilter(""), QString());
+}
+
+TEST(FileDialogs, QtsOwnTextsReadInJapanese) {
+  // The tests' main() loads Qt's translation as the program's does.
+  QFileDialog dialog(nullptr, QString::fromUtf8("棋譜の読み込み"));
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setNameFilters(QtFilter("棋譜ファイル (*.ig1) | *.ig1 | すべてのファイル (*.*) | *.* ||")
+                            .split(";;"));
+  QStringList texts;
+  for (QLabel* label : dialog.findChildren<QLabel*>()) texts << label->text();
+  for (QPushButton* button : dialog.findChildren<QPushButton*>()) texts << button->text();
+  const QString all = texts.join(" | ");
+  for (const char* text : {"ファイル名", "ファイルの種類", "開く", "キャンセル"}) {
+    EXPECT_TRUE(all.contains(QString::fromUtf8(text))) << text << " in " << all.toStdString();
+  }
+  EXPECT_FALSE(all.contains("Cancel")) << all.toStdString();
 }
 
 // Runs `model`'s dialog, letting `act` work on it once it is up.
