@@ -22,6 +22,11 @@ PACKAGES=(
   libclang-rt-14-dev
 )
 
+# Node and npm for the test that reads our SGF with an independent parser;
+# only asked for when no node is installed at all.
+if ! command -v node >/dev/null 2>&1; then PACKAGES+=(nodejs); fi
+if ! command -v npm >/dev/null 2>&1; then PACKAGES+=(npm); fi
+
 missing=()
 for p in "${PACKAGES[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
@@ -29,7 +34,23 @@ for p in "${PACKAGES[@]}"; do
   fi
 done
 
+# The independent SGF parser from the npm registry, into a project-local,
+# ignored folder (third_party/node); the test that uses it skips without it,
+# so a failed download only warns.
+install_sgf_parser() {
+  local root dir
+  root="$(cd "$(dirname "$0")/.." && pwd)"
+  dir="$root/third_party/node"
+  [ -f "$dir/node_modules/@sabaki/sgf/package.json" ] && return 0
+  command -v npm >/dev/null 2>&1 || return 0
+  mkdir -p "$dir"
+  echo "Installing @sabaki/sgf into $dir"
+  npm install --no-save --no-audit --no-fund --prefix "$dir" @sabaki/sgf@3.4.7 >/dev/null 2>&1 ||
+    echo "warning: @sabaki/sgf could not be installed; its test will be skipped" >&2
+}
+
 if [ ${#missing[@]} -eq 0 ]; then
+  install_sgf_parser
   exit 0
 fi
 
@@ -46,3 +67,4 @@ export DEBIAN_FRONTEND=noninteractive
 if command -v fc-cache >/dev/null 2>&1; then
   fc-cache -f >/dev/null 2>&1 || true
 fi
+install_sgf_parser

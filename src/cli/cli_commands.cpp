@@ -35,7 +35,10 @@ constexpr Command kCommands[] = {
      " [--handicap 0..9] [--rule japanese|keima] [--style solid|bold] [--time MINUTES]"
      " [--games N] [--port 1|2] [--device PATH] [--fast] [--tick-ms MS] [--no-resign]",
      "play games without a human through the game controller, one line per move;"
-     " exit 3 when a game could not start or the link failed",
+     " reads and writes the window program's settings file ($KAZAORI_INI, else"
+     " $XDG_CONFIG_HOME/kazaori/kazaori.ini, else ~/.config/kazaori/kazaori.ini), so its"
+     " options apply (an SGF copy beside each record, sounds); --device names the"
+     " serial device for both ports; exit 3 when a game could not start or the link failed",
      RunPlay},
 #endif
 };

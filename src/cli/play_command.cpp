@@ -1,12 +1,10 @@
 // kazaori-cli play: games without a human, run by the same view code as the
 // window, on the command line's host. One line per move, the record saved
 // at the end.
-#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <memory>
 #include <ostream>
 #include <thread>
@@ -16,6 +14,7 @@
 #include "control/kazaori_view.h"
 #include "control/messages.h"
 #include "game/kazaori_doc.h"
+#include "link/modem_link.h"
 #include "records/kifu_record.h"
 
 namespace kz::cli {
@@ -119,30 +118,6 @@ std::string GamePath(const std::string& out, int g, int n) {
   return stem + "-" + std::to_string(g) + (hasExt ? out.substr(dot) : "");
 }
 
-// A settings file of its own for the run, so that the user's kazaori.ini is
-// left as it is; removed at the end.
-class RunSettings {
- public:
-  explicit RunSettings(const std::string& device) {
-    char templ[] = "/tmp/kazaori-play-XXXXXX";
-    if (mkdtemp(templ) != nullptr) dir_ = templ;
-    path_ = dir_.empty() ? std::string() : dir_ + "/kazaori.ini";
-    if (!path_.empty() && !device.empty()) {
-      std::ofstream(path_) << "[Link]\nPort1=" << device << "\nPort2=" << device << '\n';
-    }
-  }
-  ~RunSettings() {
-    if (dir_.empty()) return;
-    std::remove(path_.c_str());
-    std::remove((path_ + ".tmp").c_str());
-    rmdir(dir_.c_str());
-  }
-  const std::string& Path() const { return path_; }
-
- private:
-  std::string dir_, path_;
-};
-
 }  // namespace
 
 int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
@@ -155,15 +130,14 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
   // games are started here one after another.
   const int rounds = remote ? 1 : c.games;
 
-  RunSettings settings(o.device);
-  if (settings.Path().empty()) {
-    err << "kazaori-cli play: no temporary directory for the settings\n";
-    return kExitGameFailed;
-  }
   CKazaoriDoc doc;
   CliHost host(out, c, !o.noResign);
+  // The settings file is the window program's (KAZAORI_INI, else the XDG
+  // path), so the user's options apply here too; --device stands in for
+  // both ports without touching it.
   control::ViewParts parts;
-  parts.iniPath = settings.Path();
+  if (!o.device.empty())
+    parts.link = std::make_unique<link::CModemLink>(link::LinkDevices{o.device, o.device});
   auto view = std::make_unique<control::CKazaoriView>(host, doc, std::move(parts));
   if (!view->OnCreate()) return kExitGameFailed;
 
@@ -209,7 +183,7 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
     host.PrintPendingMessages();
     out << "result: " << (result.empty() ? "none" : result) << '\n';
     const std::string path = GamePath(o.out, round, rounds);
-    if (!doc.WriteRecord(path, false)) {
+    if (!doc.WriteRecord(path, view->Options().alsoWriteSgf != 0)) {
       err << "kazaori-cli play: " << control::msg::kSaveFailed << ": " << path << '\n';
       status = kExitWriteFailed;
     } else {

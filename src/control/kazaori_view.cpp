@@ -39,6 +39,9 @@ bool CKazaoriView::OnCreate() {
     host_.MessageBox(msg::kTimerError, platform::MessageIcon::kExclamation);
     return false;
   }
+  // A save killed part way (a crash, a kill) leaves its temporary beside
+  // the autosave file; those of earlier runs go now.
+  doc_.RemoveStaleAutosaveTemporaries();
   doc_.StartRecord(s_.boardSize, s_.play.handicap, s_.blackPlayer, s_.whitePlayer, s_.play.rule,
                    s_.style);
   return true;

@@ -100,6 +100,12 @@ bool CKazaoriDoc::WriteRecord(const std::string& path, bool alsoSgf) {
   return sgfPath && WriteSgf(*sgfPath);
 }
 
+int CKazaoriDoc::RemoveStaleAutosaveTemporaries() const {
+  // Only kifu files: every record this program writes begins so.
+  return platform::RemoveStaleTemporariesBeside(autosavePath_, platform::ProcessStartTime(),
+                                                "#COMMENT\r\n");
+}
+
 bool CKazaoriDoc::WriteSgf(const std::string& path) const {
   return platform::WriteFileReplacing(path, FormatSgf(record_));
 }

@@ -94,6 +94,9 @@ class CKazaoriDoc {
   // set otherwise.
   void SetAutosavePath(std::string path) { autosavePath_ = std::move(path); }
   const std::string& AutosavePath() const { return autosavePath_; }
+  // Removes the kifu temporaries that saves killed part way left beside
+  // the autosave file, older than this process; how many were removed.
+  int RemoveStaleAutosaveTemporaries() const;
 
  private:
   KifuRecord record_;

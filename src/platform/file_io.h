@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <ctime>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,5 +20,21 @@ std::optional<std::string> ReadFileBytes(const std::string& path,
 // leaves the previous file as it was. False when anything fails (the
 // temporary file is then removed).
 bool WriteFileReplacing(const std::string& path, std::string_view bytes);
+
+// Whether a file name is one of the temporaries WriteFileReplacing makes:
+// ".kazaori-" and six letters or digits.
+bool IsReplacingTemporaryName(std::string_view name);
+
+// Removes the temporaries that writes of `path` killed part way left in its
+// directory: files of that name pattern, regular, owned by this
+// user, last changed before `olderThan` (so never the temporary of a write
+// still running), whose bytes begin with `contentPrefix`. Returns how many
+// were removed.
+int RemoveStaleTemporariesBeside(const std::string& path, std::time_t olderThan,
+                                  std::string_view contentPrefix);
+
+// When this process started, in seconds since the epoch (from /proc; the
+// time of the first call where that cannot be read).
+std::time_t ProcessStartTime();
 
 }  // namespace kz::platform

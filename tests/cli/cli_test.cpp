@@ -102,7 +102,7 @@ TEST(CliSgf, WritesBesideTheRecordOrToTheGivenPath) {
   EXPECT_EQ(Cli({"sgf", dir / "game.ig1"}).status, kExitOk);
   const std::string sgf = ReadBytes(dir / "game.SGF");
   EXPECT_NE(sgf.find("AB[gc][cg]\r\n"), std::string::npos);
-  EXPECT_NE(sgf.find(";W[ai];B[bi];W[aa];B[ah];W[ba];B[tt])\r\n"), std::string::npos) << sgf;
+  EXPECT_NE(sgf.find(";W[ai];B[bi];W[aa];B[ah];W[ba];B[])\r\n"), std::string::npos) << sgf;
   EXPECT_EQ(Cli({"sgf", dir / "game.ig1", dir / "other.sgf"}).status, kExitOk);
   EXPECT_EQ(ReadBytes(dir / "other.sgf"), sgf);
 }

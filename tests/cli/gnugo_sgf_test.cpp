@@ -1,5 +1,8 @@
 // Interoperability: GNU Go loads the SGF export that kazaori-cli writes, and
-// the position it shows equals the final position kazaori-cli prints.
+// the position it shows equals the final position kazaori-cli prints; an
+// independent SGF parser from the npm registry (@sabaki/sgf, installed by
+// scripts/install-deps.sh into third_party/node) reads the names, the comment
+// and the moves back in UTF-8.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -8,7 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "platform/shift_jis.h"
 #include "records/kifu_format.h"
+#include "records/sgf_export.h"
+#include "records/standard_comment.h"
 #include "support/random_game.h"
 #include "support/temp_dir.h"
 
@@ -95,6 +101,83 @@ TEST(GnuGoReadsOurSgf, FinalPositionsAgree) {
     ASSERT_EQ(gtp.find("?"), std::string::npos) << "GNU Go refused a command:\n" << gtp;
     EXPECT_EQ(GnuGoPosition(gtp, c.size), ShownPosition(show, c.size)) << gtp << "\n" << show;
   }
+}
+
+
+// A 19-line four-stone game with Japanese names, a place, a result and a
+// comment that holds "]" and "\\", saved as a kifu file.
+KifuRecord JapaneseHandicapGame() {
+  KifuRecord record = test::RandomGameRecord(
+      {.size = 19, .handicap = 4, .moves = 230, .passPercent = 3, .seed = 21});
+  StoreStandardComment(record, {"本因坊　秀策", "風織", "2026年12月11日", "尾道・本因坊邸",
+                                "白  6目半勝ち", {"耳赤の一局]を再現\\", "", "第二局へ"}});
+  return record;
+}
+
+// The comment as the parser prints it: its newlines as "\n".
+constexpr char kJapaneseComment[] =
+    "（対 局 者）黒番：本因坊　秀策\\n　　　　　  白番：風織\\n（対 局 日）2026年12月11日\\n"
+    "（対局場所）尾道・本因坊邸\\n（対局結果）白  6目半勝ち\\n（コメント）耳赤の一局]を再現\\\\n"
+    "\\n            第二局へ";
+
+TEST(GnuGoReadsOurSgf, HandicapGameWithJapaneseNamesAndAComment) {
+  ASSERT_TRUE(std::filesystem::exists(kGnuGo)) << "install the Debian package gnugo";
+  test::TempDir dir;
+  const std::string kifu = dir / "meijin.IG1";
+  test::WriteBytes(kifu, FormatKifu(JapaneseHandicapGame()));
+  int status = 0;
+  Capture(std::string(KZ_CLI_PATH) + " sgf " + kifu, status);
+  ASSERT_EQ(status, 0);
+  const std::string sgf = test::ReadBytes(dir / "meijin.SGF");
+  EXPECT_NE(sgf.find("PB[本因坊　秀策]\r\nPW[風織]\r\n"), std::string::npos) << sgf;
+  EXPECT_NE(sgf.find("HA[4]\r\nAB[pd][dp][pp][dd]\r\n"), std::string::npos);
+  EXPECT_NE(sgf.find("RE[W+6.5]"), std::string::npos);
+  const std::string show = Capture(std::string(KZ_CLI_PATH) + " show " + kifu, status);
+  ASSERT_EQ(status, 0);
+  EXPECT_NE(show.find("本因坊　秀策"), std::string::npos);
+
+  test::WriteBytes(dir / "commands.gtp", "loadsgf " + (dir / "meijin.SGF") + "\nshowboard\nquit\n");
+  const std::string gtp = Capture(std::string(kGnuGo) + " --mode gtp < " +
+                                      (dir / "commands.gtp") + " 2>&1", status);
+  ASSERT_EQ(status, 0) << gtp;
+  ASSERT_EQ(gtp.find("?"), std::string::npos) << "GNU Go refused a command:\n" << gtp;
+  EXPECT_EQ(GnuGoPosition(gtp, 19), ShownPosition(show, 19)) << gtp << "\n" << show;
+}
+
+TEST(SabakiReadsOurSgf, NamesCommentAndMovesInUtf8) {
+  const std::string modules = std::string(KZ_SOURCE_DIR) + "/third_party/node/node_modules";
+  int status = 0;
+  Capture("node --version >/dev/null 2>&1", status);
+  if (status != 0) GTEST_SKIP() << "node is not installed (scripts/install-deps.sh installs it)";
+  if (!std::filesystem::exists(modules + "/@sabaki/sgf/package.json"))
+    GTEST_SKIP() << "@sabaki/sgf is not in " << modules << " (scripts/install-deps.sh installs it)";
+
+  test::TempDir dir;
+  const KifuRecord record = JapaneseHandicapGame();
+  const std::string kifu = dir / "meijin.IG1";
+  test::WriteBytes(kifu, FormatKifu(record));
+  Capture(std::string(KZ_CLI_PATH) + " sgf " + kifu, status);
+  ASSERT_EQ(status, 0);
+  const std::string read = Capture("node " + std::string(KZ_SOURCE_DIR) +
+                                       "/tests/cli/sabaki_read_sgf.js " + (dir / "meijin.SGF") +
+                                       " " + modules + " 2>&1", status);
+  ASSERT_EQ(status, 0) << read;
+
+  std::string moves;
+  for (int k = 0; k < record.currentMove; ++k) {
+    const bool white = k % 2 == 0;  // a handicap game: White moves first
+    moves += std::string(k > 0 ? " " : "") + (white ? "W:" : "B:");
+    const int entry = record.moves[k];
+    if (entry > 0) {
+      moves += static_cast<char>('a' + (entry - 1) / 100);
+      moves += static_cast<char>('a' + (entry - 1) % 100);
+    }
+  }
+  EXPECT_EQ(read, std::string("AB=pd|dp|pp|dd\nAP=") + std::string(kSgfApplication) +
+                      "\nC=" + kJapaneseComment +
+                      "\nCA=UTF-8\nDT=2026-12-11\nFF=4\nGM=1\nHA=4\nKM=0\n"
+                      "PB=本因坊　秀策\nPC=尾道・本因坊邸\nPW=風織\nRE=W+6.5\nRU=Japanese\nSZ=19\n"
+                      "moves=" + moves + "\n");
 }
 
 }  // namespace

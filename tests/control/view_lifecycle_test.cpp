@@ -2,7 +2,12 @@
 // the file commands with the save check and the standard comment, the
 // settings across runs, clicks in every state, and commands that arrive
 // while the computer thinks.
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <cstdlib>
+#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <random>
 
@@ -128,6 +133,25 @@ TEST_F(Lifecycle, StartUpNamesNoRecordOrAMissingOne) {
   EXPECT_EQ(S().busy, 0);
   Click(3, 3);  // the program waits for the user as usual
   EXPECT_EQ(S().play.movesPlayed, 1);
+}
+
+// A save killed part way leaves a hidden temporary beside the autosave file
+// (each a complete record); the next start removes those of earlier runs.
+TEST_F(Lifecycle, StartUpRemovesStaleTemporariesOfKilledSaves) {
+  const std::string record = "#COMMENT\r\nINT 19 0\r\nMOV\r\n -0\r\n";
+  for (const char* name : {".kazaori-Ab12Cd", ".kazaori-q9w8e7", ".kazaori-newer0"})
+    WriteBytes(Path(name), record);
+  WriteBytes(Path(".kazaori-notes0"), "the user's own file");
+  const std::time_t hourAgo = std::time(nullptr) - 3600;
+  for (const char* name : {".kazaori-Ab12Cd", ".kazaori-q9w8e7", ".kazaori-notes0"}) {
+    const timespec times[2] = {{hourAgo, 0}, {hourAgo, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, Path(name).c_str(), times, 0), 0);
+  }
+  Start();
+  EXPECT_FALSE(std::filesystem::exists(Path(".kazaori-Ab12Cd")));
+  EXPECT_FALSE(std::filesystem::exists(Path(".kazaori-q9w8e7")));
+  EXPECT_TRUE(std::filesystem::exists(Path(".kazaori-newer0"))) << "written after the start";
+  EXPECT_TRUE(std::filesystem::exists(Path(".kazaori-notes0"))) << "not a record";
 }
 
 TEST_F(Lifecycle, SaveCheckBeforeANewGameAndAtTheEnd) {

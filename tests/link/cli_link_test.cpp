@@ -30,6 +30,19 @@ using test::Outcome;
 using test::TempDir;
 using Clock = std::chrono::steady_clock;
 
+// kazaori-cli play reads and writes the user's settings file: the games
+// here get one of their own for the whole run, never the user's.
+class OwnSettingsFile : public ::testing::Environment {
+ public:
+  void SetUp() override { ::setenv("KAZAORI_INI", (dir_ / "kazaori.ini").c_str(), 1); }
+  void TearDown() override { ::unsetenv("KAZAORI_INI"); }
+
+ private:
+  TempDir dir_;
+};
+[[maybe_unused]] ::testing::Environment* const kOwnSettings =
+    ::testing::AddGlobalTestEnvironment(new OwnSettingsFile);
+
 std::string ReadText(const std::string& path) {
   std::ifstream in(path);
   std::stringstream all;

@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
 #include <unistd.h>
 
 #include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "support/temp_dir.h"
 
@@ -83,6 +87,44 @@ TEST(FileIo, AWriteThatFailsHalfwayLeavesThePreviousFile) {
     ++files;
   }
   EXPECT_EQ(files, 1) << "the temporary file is removed";
+}
+
+// Sets a file's modification time `seconds` before now.
+void Age(const std::string& path, int seconds) {
+  const timespec times[2] = {{std::time(nullptr) - seconds, 0}, {std::time(nullptr) - seconds, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, path.c_str(), times, 0), 0) << path;
+}
+
+TEST(FileIo, StaleTemporariesOfOurOwnAreRemovedAndNothingElse) {
+  TempDir dir;
+  const std::string kifu = "#COMMENT\r\nINT 19 0\r\n";
+  const std::vector<std::string> stale = {".kazaori-a1B2c3", ".kazaori-ZZZZZZ"};
+  // Another name, too old for nothing else, content of another kind, a
+  // directory, a link, one written after this process started.
+  const std::vector<std::string> kept = {".kazaori-abc", "kazaori-abcdef", ".kazaori-abc-de",
+                                         ".kazaori-sgf000", ".kazaori-dir000", ".kazaori-lnk000",
+                                         ".kazaori-fresh0", "KAZ$$$$$.IG1"};
+  for (const std::string& name : stale) WriteBytes(dir / name, kifu + name);
+  for (const std::string& name : kept) {
+    if (name == ".kazaori-dir000") std::filesystem::create_directory(dir / name);
+    else if (name == ".kazaori-lnk000") std::filesystem::create_symlink(dir / stale[0], dir / name);
+    else WriteBytes(dir / name, name == ".kazaori-sgf000" ? "(;GM[1]FF[4]" : kifu);
+  }
+  for (const std::string& name : stale) Age(dir / name, 3600);
+  for (const std::string& name : kept)
+    if (name != ".kazaori-fresh0" && name != ".kazaori-lnk000") Age(dir / name, 3600);
+
+  const std::time_t start = ProcessStartTime();
+  EXPECT_LE(start, std::time(nullptr));
+  EXPECT_GT(start, std::time(nullptr) - 3000) << "this test process started moments ago";
+  EXPECT_EQ(RemoveStaleTemporariesBeside(dir / "KAZ$$$$$.IG1", start, "#COMMENT\r\n"), 2);
+  for (const std::string& name : stale) EXPECT_FALSE(std::filesystem::exists(dir / name)) << name;
+  for (const std::string& name : kept)
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::symlink_status(dir / name))) << name;
+
+  EXPECT_TRUE(IsReplacingTemporaryName(".kazaori-0aZ9xq"));
+  EXPECT_FALSE(IsReplacingTemporaryName(".kazaori-0aZ9x."));
+  EXPECT_FALSE(IsReplacingTemporaryName(".kazaori-0aZ9xqq"));
 }
 
 TEST(FileIo, RelativePathsWriteIntoTheCurrentDirectory) {
