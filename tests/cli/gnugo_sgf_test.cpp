@@ -180,5 +180,51 @@ TEST(SabakiReadsOurSgf, NamesCommentAndMovesInUtf8) {
                       "moves=" + moves + "\n");
 }
 
+// GNU Go plays a whole game against a scripted opponent (every point from
+// A1 on, its illegal ones refused) and writes it with -o; kazaori-cli reads
+// that file to the same final position as GNU Go's own loadsgf.
+TEST(WeReadGnuGoSgf, FinalPositionsAgree) {
+  ASSERT_TRUE(std::filesystem::exists(kGnuGo)) << "install the Debian package gnugo";
+  test::TempDir dir;
+  struct Game {
+    int size, handicap;
+  };
+  for (const Game g : {Game{9, 0}, Game{13, 2}, Game{9, 4}}) {
+    SCOPED_TRACE("size " + std::to_string(g.size) + " handicap " + std::to_string(g.handicap));
+    std::string script;
+    const std::string columns = "ABCDEFGHJKLMNOPQRST";
+    for (int row = 1; row <= g.size; ++row)
+      for (int c = 0; c < g.size; ++c) script += columns[c] + std::to_string(row) + "\n";
+    script += "quit\n";
+    const std::string sgf = dir / ("gnugo" + std::to_string(g.size) + ".sgf");
+    test::WriteBytes(dir / "moves.txt", script);
+    int status = 0;
+    Capture(std::string(kGnuGo) + " --mode ascii --level 1 --seed 5 --boardsize " +
+                std::to_string(g.size) + " --handicap " + std::to_string(g.handicap) +
+                " --color white -o " + sgf + " < " + (dir / "moves.txt") + " > /dev/null 2>&1",
+            status);
+    ASSERT_EQ(status, 0);
+    const std::string written = test::ReadBytes(sgf);
+    ASSERT_NE(written.find("AP[GNU Go"), std::string::npos) << written;
+    if (g.handicap > 0) ASSERT_NE(written.find("HA[" + std::to_string(g.handicap) + "]"), std::string::npos);
+
+    const std::string show = Capture(std::string(KZ_CLI_PATH) + " show " + sgf + " 2>&1", status);
+    ASSERT_EQ(status, 0) << show;
+    EXPECT_NE(show.find("handicap " + std::to_string(g.handicap) + "\n"), std::string::npos) << show;
+    EXPECT_EQ(show.find("moves 0\n"), std::string::npos) << show;
+    test::WriteBytes(dir / "commands.gtp", "loadsgf " + sgf + "\nshowboard\nquit\n");
+    const std::string gtp = Capture(std::string(kGnuGo) + " --mode gtp < " +
+                                        (dir / "commands.gtp") + " 2>&1", status);
+    ASSERT_EQ(status, 0) << gtp;
+    EXPECT_EQ(GnuGoPosition(gtp, g.size), ShownPosition(show, g.size)) << gtp << "\n" << show;
+
+    // And through the kifu file: the same position again.
+    Capture(std::string(KZ_CLI_PATH) + " convert " + sgf + " " + (dir / "g.IG1"), status);
+    ASSERT_EQ(status, 0);
+    const std::string again = Capture(std::string(KZ_CLI_PATH) + " show " + (dir / "g.IG1"), status);
+    EXPECT_EQ(ShownPosition(again, g.size), ShownPosition(show, g.size));
+  }
+}
+
 }  // namespace
 }  // namespace kz
