@@ -62,10 +62,10 @@ define fuzz_one
 endef
 
 fuzz: fuzz-build
-	@set -e; for t in $(FUZZ_NAMES); do $(call fuzz_one,$$t,-runs=$(FUZZ_RUNS)); done
+	@set -e; for t in $(FUZZ_NAMES); do $(call fuzz_one,$${t},-runs=$(FUZZ_RUNS)); done
 
 fuzz-short: fuzz-build
-	@set -e; for t in $(FUZZ_NAMES); do $(call fuzz_one,$$t,-max_total_time=$(FUZZ_SHORT_SECONDS)); done
+	@set -e; for t in $(FUZZ_NAMES); do $(call fuzz_one,$${t},-max_total_time=$(FUZZ_SHORT_SECONDS)); done
 
 run: build
 	@if [ -x $(BUILD_DIR)/src/app/kazaori ]; then \

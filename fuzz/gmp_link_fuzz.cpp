@@ -11,11 +11,11 @@
 // the byte after the piece).
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <memory>
 #include <vector>
 
 #include "fuzz_check.h"
+#include "memory_port.h"
 #include "link/modem_link.h"
 
 namespace kz::link {
@@ -23,42 +23,11 @@ namespace {
 
 using fuzz::Require;
 
-// A serial line whose far end is the fuzz input.
-class ScriptedPort final : public SerialPort {
- public:
-  std::deque<std::uint8_t> incoming;
-  std::vector<std::uint8_t> sent;
-
-  int Open(const std::string&, int) override {
-    open_ = true;
-    return kOpenOk;
-  }
-  bool Close() override {
-    open_ = false;
-    return true;
-  }
-  bool IsOpen() const override { return open_; }
-  bool Write(const std::uint8_t* bytes, std::size_t n) override {
-    sent.insert(sent.end(), bytes, bytes + n);
-    return true;
-  }
-  int Read(std::uint8_t* bytes, std::size_t n) override {
-    std::size_t k = 0;
-    for (; k < n && !incoming.empty(); ++k) {
-      bytes[k] = incoming.front();
-      incoming.pop_front();
-    }
-    return static_cast<int>(k);
-  }
-  int Waiting() override { return static_cast<int>(incoming.size()); }
-
- private:
-  bool open_ = false;
-};
+using fuzz::MemoryPort;  // its far end is the fuzz input
 
 constexpr std::int64_t kQuiet[8] = {0, 1, 20, 400, 1'001, 10'001, 30'001, 60'001};
 
-void RequireSentPackets(ScriptedPort& port, std::size_t* checked) {
+void RequireSentPackets(MemoryPort& port, std::size_t* checked) {
   Require(port.sent.size() % 4 == 0, "the link writes whole packets");
   for (; *checked + 4 <= port.sent.size(); *checked += 4) {
     gmp::Packet p;
@@ -90,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int boardSize = (setup >> 1 & 3) == 0 ? 9 : (setup >> 1 & 3) == 1 ? 13 : 19;
 
   std::int64_t now = 1'000'000;
-  auto portOwner = std::make_unique<ScriptedPort>();
-  ScriptedPort& port = *portOwner;
+  auto portOwner = std::make_unique<MemoryPort>();
+  MemoryPort& port = *portOwner;
   CModemLink link({}, std::move(portOwner), [&now] { return now; });
   Require(link.OpenDevice("line") == kOpenOk, "the scripted line opens");
   Require(link.StartGame(boardSize, 1, (setup & 1) ? kLinkWhite : kLinkBlack,

@@ -5,13 +5,13 @@
 //   build-fuzz/fuzz/kz_seed_corpus fuzz/corpus
 // (the GTP seeds are command scripts, kept by hand).
 #include <cstdio>
-#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "display/settings.h"
 #include "link/modem_link.h"
+#include "memory_port.h"
 #include "platform/shift_jis.h"
 #include "records/kifu_format.h"
 #include "support/random_game.h"
@@ -78,24 +78,7 @@ bool IniSeeds(const std::string& dir) {
 
 // Two links joined by a line in memory; the bytes the second one receives,
 // cut into the pieces of the link target's input.
-class MemoryPort final : public link::SerialPort {
- public:
-  std::deque<std::uint8_t> incoming;
-  std::vector<std::uint8_t> sent;
-  int Open(const std::string&, int) override { return link::kOpenOk; }
-  bool Close() override { return true; }
-  bool IsOpen() const override { return true; }
-  bool Write(const std::uint8_t* b, std::size_t n) override {
-    sent.insert(sent.end(), b, b + n);
-    return true;
-  }
-  int Read(std::uint8_t* b, std::size_t n) override {
-    std::size_t k = 0;
-    for (; k < n && !incoming.empty(); ++k, incoming.pop_front()) b[k] = incoming.front();
-    return static_cast<int>(k);
-  }
-  int Waiting() override { return static_cast<int>(incoming.size()); }
-};
+using fuzz::MemoryPort;
 
 std::string LinkGame(int size, int targetColour, int moves) {
   std::int64_t now = 1'000'000;
