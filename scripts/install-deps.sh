@@ -17,6 +17,12 @@ PACKAGES=(
   xauth
   fontconfig
   socat
+  desktop-file-utils
+  appstream
+  libxml2-utils
+  shared-mime-info
+  dpkg-dev
+  file
 )
 
 missing=()
