@@ -2,7 +2,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build test test-asan fuzz-build fuzz fuzz-short run bench clean
+.PHONY: all deps configure build test test-asan fuzz-build fuzz fuzz-short run bench package clean
 
 all: build
 
@@ -79,6 +79,11 @@ bench: build
 	$(BUILD_DIR)/bench/kazaori_bench
 	QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/bench/kazaori_window_bench
 	if [ -x $(BUILD_DIR)/bench/kazaori_view_bench ]; then $(BUILD_DIR)/bench/kazaori_view_bench; fi
+
+# The Debian package (CPack; dependencies computed by dpkg-shlibdeps) in
+# $(BUILD_DIR)/kazaori_VERSION_ARCH.deb.
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -20,6 +20,12 @@ PACKAGES=(
   socat
   clang
   libclang-rt-14-dev
+  desktop-file-utils
+  appstream
+  libxml2-utils
+  shared-mime-info
+  dpkg-dev
+  file
 )
 
 # Node and npm for the test that reads our SGF with an independent parser;

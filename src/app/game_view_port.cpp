@@ -1,5 +1,11 @@
 #include "app/game_view_port.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+
+#include "app/main_frame.h"
 #include "control/view_paint.h"
 #include "engine/think_engine.h"
 #include "link/game_link.h"
@@ -32,6 +38,10 @@ void GameViewPort::RightClick(int x, int y) {
 
 void GameViewPort::OnTimer(int id) {
   if (view_ && id == 1) view_->OnTick();
+}
+
+void GameViewPort::OpenPath(const std::string& path) {
+  if (view_) view_->OnOpenPath(path);
 }
 
 void GameViewPort::OnCommand(int id) {
@@ -71,6 +81,24 @@ void GameViewPort::Shutdown() {
   if (created_) view_->OnDestroy();
   view_.reset();  // the ending sound, the settings written
   doc_.reset();   // the autosave file deleted
+}
+
+void SnapshotWhenShown(CMainFrame& frame, GameViewPort& view, const QString& path) {
+  auto* poll = new QTimer(&frame);
+  auto* clock = new QElapsedTimer;
+  clock->start();
+  QObject::connect(poll, &QTimer::timeout, poll, [&frame, &view, path, poll, clock] {
+    const control::GameState& s = view.View()->State();
+    // The first tick (after a second) reads the start-up record.
+    const bool shown = clock->elapsed() >= 1200 && s.startupFile.empty() && s.busy == control::kIdle;
+    if (!shown && clock->elapsed() < 15000) return;
+    poll->stop();
+    delete clock;
+    frame.Board().repaint();
+    const bool saved = frame.Board().grab().toImage().save(path, "PNG");
+    QCoreApplication::exit(!shown ? 3 : saved ? 0 : 2);
+  });
+  poll->start(100);
 }
 
 }  // namespace kz::app

@@ -3,6 +3,7 @@
 // view, timer 1 to its tick.
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "app/qt_host.h"
@@ -35,6 +36,7 @@ class GameViewPort final : public ViewPort {
   std::string DocumentName() const override;
   bool Paused() const override;
   bool CanClose() const override;
+  void OpenPath(const std::string& path) override;
   void Shutdown() override;
 
   control::CKazaoriView* View() { return view_.get(); }
@@ -47,5 +49,13 @@ class GameViewPort final : public ViewPort {
   bool created_ = false;
   bool fullRedraw_ = true;
 };
+
+class CMainFrame;
+
+// Once the start-up record is on the board (or 15 s have passed), saves the
+// board's picture as the PNG file `path` and ends the program: exit status
+// 0, 2 when the file could not be written, 3 when the record was not shown
+// in time. For screenshots and for checking an installed program.
+void SnapshotWhenShown(CMainFrame& frame, GameViewPort& view, const QString& path);
 
 }  // namespace kz::app

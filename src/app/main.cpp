@@ -57,5 +57,9 @@ int main(int argc, char** argv) {
 #endif
   frame.SetView(&view);
   frame.RestorePlacement();
+#ifdef KAZAORI_GAME_VIEW
+  if (const char* snapshot = std::getenv("KAZAORI_SNAPSHOT"); snapshot && *snapshot)
+    kz::app::SnapshotWhenShown(frame, view, QString::fromLocal8Bit(snapshot));
+#endif
   return QApplication::exec();
 }

@@ -2,7 +2,10 @@
 
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QFileOpenEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -60,6 +63,23 @@ CMainFrame::CMainFrame(platform::ProfileFile& profile, const BitmapStore& bitmap
   BuildToolBar();
   BuildStatusBar();
   connect(board_, &BoardWidget::ViewChanged, this, &CMainFrame::UpdateCommandStates);
+  if (QCoreApplication::instance() != nullptr) QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == QCoreApplication::instance() && event->type() == QEvent::FileOpen) {
+    OpenRequested(static_cast<QFileOpenEvent*>(event)->file());
+    return true;
+  }
+  return CContFrameWnd::eventFilter(watched, event);
+}
+
+void CMainFrame::OpenRequested(const QString& path) {
+  if (view_ == nullptr || path.isEmpty()) return;
+  view_->OpenPath(QFile::encodeName(path).toStdString());
+  board_->Invalidate();
+  FillRecentFiles();
+  UpdateCommandStates();
 }
 
 QAction* CMainFrame::MakeAction(int id) {

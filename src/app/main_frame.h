@@ -50,10 +50,14 @@ class CMainFrame final : public CContFrameWnd {
   QList<QAction*> Actions(int id) const { return actions_.values(id); }
   QToolBar* ToolBar() const { return toolBar_; }
   QString IdleText() const;
+  // Opens a record the desktop names (a QFileOpenEvent sent to the
+  // application, which the frame watches).
+  void OpenRequested(const QString& path);
 
  protected:
   QSize FrameSize() const override;
   void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QAction* MakeAction(int id);

@@ -39,6 +39,8 @@ class ViewPort {
   virtual bool Paused() const { return false; }
   // Whether the program may close now (not inside the computer's move).
   virtual bool CanClose() const { return true; }
+  // A record the desktop asks to open; a view without records ignores it.
+  virtual void OpenPath(const std::string& /*path*/) {}
   // The end of the run: the save offer, the ending sound, the settings. The
   // view answers nothing after it.
   virtual void Shutdown() = 0;

@@ -202,14 +202,18 @@ void CKazaoriView::OnOpen() {
 }
 
 void CKazaoriView::OnRecent(int slot) {
-  if (s_.endOfGame || s_.busy != kIdle) return;
-  if ((s_.autoReplay != kReplayOff || s_.running) && !s_.paused) return;
   if (slot < 0 || slot > 3 || settings_.recentFiles[slot].empty()) return;
   const std::string path = settings_.recentFiles[slot];
+  OnOpenPath(path);
+}
+
+bool CKazaoriView::OnOpenPath(const std::string& path) {
+  if (s_.endOfGame || s_.busy != kIdle || path.empty()) return false;
+  if ((s_.autoReplay != kReplayOff || s_.running) && !s_.paused) return false;
   if (settings_.confirmSaving && s_.recordUnsaved) {
     OfferToSave("棋譜の新規保存", msg::kSaveCheckFailed);
   }
-  OpenRecord(path);
+  return OpenRecord(path);
 }
 
 bool CKazaoriView::ReadAndTakeOver(const std::string& path) {

@@ -40,6 +40,10 @@ class CKazaoriView : public CKazvBas3 {
   // Reads a record and takes over its game, as the open command does after
   // its dialog; false when the file cannot be read (the message is shown).
   bool OpenRecord(const std::string& path);
+  // A record the desktop asks to open (a file manager, the dock): as a
+  // recent file is opened, so only while the program waits for the user,
+  // after the save offer. False when it was not opened.
+  bool OnOpenPath(const std::string& path);
 
  protected:
   void LoadStartupFile() override;
