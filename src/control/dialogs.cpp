@@ -87,6 +87,25 @@ TextDialog AboutDialog() {
               {"対局囲碁　風織", "Kazaori Version 1.0", "Linux 版"}, {"OK"});
 }
 
+std::span<const std::string_view> GtpProgramDialog::Buttons() const {
+  static constexpr std::array<std::string_view, 2> kButtons = {"OK", "取り消し"};
+  return kButtons;
+}
+
+int GtpProgramDialog::Seconds() const {
+  long v = 0;
+  return ParseWholeNumber(secondsText, v) && v >= 1 && v <= 3600 ? static_cast<int>(v) : 60;
+}
+
+std::string GtpProgramDialog::Validate() const {
+  if (commandLine.find_first_not_of(" \t") == std::string::npos) {
+    return "GTPプログラムのコマンドラインを入力して下さい";
+  }
+  long v = 0;
+  if (!ParseWholeNumber(secondsText, v) || v < 1 || v > 3600) return RangeMessage(1, 3600);
+  return {};
+}
+
 NewGameDialog NewGameDialog::From(int boardSize, int black, int white, int port, int rule,
                                   int style, int handicap, int timeLimit) {
   NewGameDialog d;

@@ -125,6 +125,22 @@ struct NumberDialog final : platform::DialogModel {
   std::string Validate() const override;
 };
 
+// 191 GTPプログラム: the command line of the GTP program that plays as
+// 通信 on the GTP port, and how many seconds it may take for a move before
+// the user is asked whether to wait on.
+struct GtpProgramDialog final : platform::DialogModel {
+  std::string commandLine;
+  std::string secondsText = "60";  // 1..3600
+
+  int Seconds() const;  // valid after Validate() passed
+
+  int Id() const override { return kGtpProgramDialog; }
+  std::string_view Title() const override { return "GTPプログラム"; }
+  std::span<const std::string_view> Buttons() const override;
+  int AcceptButton() const override { return 0; }
+  std::string Validate() const override;
+};
+
 NumberDialog ReplaySpeedDialog();  // 131: 1..59 seconds, starts at 1
 NumberDialog GoToMoveDialog();     // 136: 0..570, starts at 1
 
