@@ -23,7 +23,7 @@ test: build
 ASAN_DIR ?= build-asan
 ASAN_TESTS ?= board_tests engine_tests game_rules_tests game_record_tests records_tests \
 	platform_tests cli_tests cli_interop_tests link_tests display_tests control_model_tests \
-	control_view_tests cli_play_tests engine_selfplay_tests
+	control_view_tests cli_play_tests engine_selfplay_tests gtp_link_tests
 test-asan: deps
 	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Release -DKZ_SANITIZE=ON
 	cmake --build $(ASAN_DIR) -j $(JOBS) --target $(ASAN_TESTS)

@@ -47,7 +47,7 @@ const std::vector<MenuNode>& MenuBarLayout() {
       Sub("ｵﾌﾟｼｮﾝ", {Sub("効果音", {Cmd(kCmdSoundOpening), Cmd(kCmdSoundMove),
                                     Cmd(kCmdSoundEnding), Cmd(kCmdSoundWarning)}),
                       Sep(), Cmd(kCmdMoveErrors), Cmd(kCmdSaveCheck), Cmd(kCmdStandardComment),
-                      Cmd(kCmdCommentOnRead), Cmd(kCmdOutSgf)}),
+                      Cmd(kCmdCommentOnRead), Cmd(kCmdOutSgf), Sep(), Cmd(kCmdGtpProgram)}),
       Sub("ﾍﾙﾌﾟ", {Cmd(kCmdHelp), Cmd(kCmdAbout)}),
   };
   return layout;

@@ -180,6 +180,27 @@ void BuildNumber(QDialog& dialog, NumberDialog& model) {
   layout->addLayout(Buttons(dialog, model, [edit, &model] { model.text = edit->text().toStdString(); }));
 }
 
+void BuildGtpProgram(QDialog& dialog, GtpProgramDialog& model) {
+  auto* layout = new QVBoxLayout(&dialog);
+  auto* grid = new QGridLayout;
+  auto* command = new QLineEdit(QString::fromStdString(model.commandLine), &dialog);
+  command->setObjectName("commandLine");
+  command->setMinimumWidth(360);
+  auto* seconds = new QLineEdit(QString::fromStdString(model.secondsText), &dialog);
+  seconds->setObjectName("seconds");
+  seconds->setMaximumWidth(70);
+  grid->addWidget(new QLabel(Q("コマンドライン"), &dialog), 0, 0);
+  grid->addWidget(command, 0, 1, 1, 2);
+  grid->addWidget(new QLabel(Q("一手の待ち時間"), &dialog), 1, 0);
+  grid->addWidget(seconds, 1, 1);
+  grid->addWidget(new QLabel(Q("秒"), &dialog), 1, 2);
+  layout->addLayout(grid);
+  layout->addLayout(Buttons(dialog, model, [command, seconds, &model] {
+    model.commandLine = command->text().toStdString();
+    model.secondsText = seconds->text().toStdString();
+  }));
+}
+
 // The comment block, painted as the record holds it: 78-character lines on a
 // light grey ground at x 5, y 5 + line × the font's height.
 class CommentPage final : public QWidget {
@@ -266,6 +287,8 @@ QDialog* BuildModelDialog(platform::DialogModel& model, QWidget* parent) {
     BuildNewGame(*dialog, *d);
   } else if (auto* d = dynamic_cast<NumberDialog*>(&model)) {
     BuildNumber(*dialog, *d);
+  } else if (auto* d = dynamic_cast<GtpProgramDialog*>(&model)) {
+    BuildGtpProgram(*dialog, *d);
   } else if (auto* d = dynamic_cast<CommentDialog*>(&model)) {
     BuildComment(*dialog, *d);
   } else if (auto* d = dynamic_cast<StandardCommentDialog*>(&model)) {

@@ -31,9 +31,10 @@ constexpr Command kCommands[] = {
      RunMatch},
 #ifdef KAZAORI_CLI_PLAY
     {"play",
-     "--black computer|remote --white computer|remote --out RECORD.IG1 [--size 19|13|9]"
-     " [--handicap 0..9] [--rule japanese|keima] [--style solid|bold] [--time MINUTES]"
-     " [--games N] [--port 1|2] [--device PATH] [--fast] [--tick-ms MS] [--no-resign]",
+     "--black computer|remote|gtp --white computer|remote|gtp --out RECORD.IG1"
+     " [--size 19|13|9] [--handicap 0..9] [--rule japanese|keima] [--style solid|bold]"
+     " [--time MINUTES] [--games N] [--port 1|2] [--device PATH] [--gtp \"COMMAND\"]"
+     " [--gtp-seconds S] [--fast] [--tick-ms MS] [--no-resign]",
      "play games without a human through the game controller, one line per move;"
      " reads and writes the window program's settings file ($KAZAORI_INI, else"
      " $XDG_CONFIG_HOME/kazaori/kazaori.ini, else ~/.config/kazaori/kazaori.ini), so its"

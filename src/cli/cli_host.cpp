@@ -24,7 +24,7 @@ int CliHost::RunDialog(platform::DialogModel& dialog) {
       d.sizeChoice = conditions_.size == 13 ? 1 : conditions_.size == 9 ? 2 : 0;
       d.black = conditions_.black;
       d.white = conditions_.white;
-      d.portChoice = conditions_.port == 2 ? 1 : 0;
+      d.portChoice = conditions_.port >= 1 && conditions_.port <= 3 ? conditions_.port - 1 : 0;
       d.rule = conditions_.rule;
       d.style = conditions_.style;
       d.handicapText = std::string(control::NewGameDialog::kHandicapTexts[conditions_.handicap]);

@@ -22,7 +22,7 @@ struct GameConditions {
   int style = 0;
   int timeLimit = 0;
   int games = 1;
-  int port = 1;
+  int port = 1;  // 3: the GTP program
   bool fast = false;
 };
 

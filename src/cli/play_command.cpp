@@ -14,6 +14,7 @@
 #include "control/kazaori_view.h"
 #include "control/messages.h"
 #include "game/kazaori_doc.h"
+#include "link/link_devices.h"
 #include "link/modem_link.h"
 #include "records/kifu_record.h"
 
@@ -26,6 +27,8 @@ struct PlayOptions {
   GameConditions conditions;
   std::string out;
   std::string device;
+  std::string gtp;      // the GTP program's command line
+  int gtpSeconds = 0;   // its move limit; 0: the settings'
   int tickMs = -1;  // -1: the view's timer period
   bool noResign = false;
 };
@@ -38,9 +41,11 @@ bool ParseInt(const std::string& text, int min, int max, int& value) {
   return true;
 }
 
-bool ParsePlayer(const std::string& text, int& kind) {
+// "gtp" is the remote player on the GTP program's port.
+bool ParsePlayer(const std::string& text, int& kind, int& port) {
   if (text == "computer") kind = control::kComputer;
   else if (text == "remote") kind = control::kRemote;
+  else if (text == "gtp") kind = control::kRemote, port = link::kGtpPort;
   else return false;
   return true;
 }
@@ -59,8 +64,10 @@ bool ParseOptions(const Args& args, PlayOptions& o, std::ostream& err) {
     bool ok = true;
     if (a == "--fast") c.fast = true;
     else if (a == "--no-resign") o.noResign = true;
-    else if (a == "--black") ok = value(v) && ParsePlayer(v, c.black);
-    else if (a == "--white") ok = value(v) && ParsePlayer(v, c.white);
+    else if (a == "--black") ok = value(v) && ParsePlayer(v, c.black, c.port);
+    else if (a == "--white") ok = value(v) && ParsePlayer(v, c.white, c.port);
+    else if (a == "--gtp") ok = value(o.gtp) && !o.gtp.empty();
+    else if (a == "--gtp-seconds") ok = value(v) && ParseInt(v, 1, 3600, o.gtpSeconds);
     else if (a == "--size") ok = value(v) && ParseInt(v, 9, 19, c.size) && (c.size == 9 || c.size == 13 || c.size == 19);
     else if (a == "--handicap") ok = value(v) && ParseInt(v, 0, 9, c.handicap);
     else if (a == "--rule") {
@@ -138,6 +145,8 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
   control::ViewParts parts;
   if (!o.device.empty())
     parts.link = std::make_unique<link::CModemLink>(link::LinkDevices{o.device, o.device});
+  parts.gtpProgram = o.gtp;
+  parts.gtpMoveSeconds = o.gtpSeconds;
   auto view = std::make_unique<control::CKazaoriView>(host, doc, std::move(parts));
   if (!view->OnCreate()) return kExitGameFailed;
 
@@ -193,7 +202,8 @@ int RunPlay(const Args& args, std::ostream& out, std::ostream& err) {
   for (const std::string& m : host.Messages()) {
     if (m == control::msg::kNoAnswer || m == control::msg::kModemOpenError ||
         m == control::msg::kModemDcbError || m == control::msg::kModemSetupError ||
-        m == control::msg::kTimerError) {
+        m == control::msg::kTimerError || m == control::msg::kRemoteWaitStopped ||
+        m.rfind("GTPプログラム", 0) == 0) {
       if (status == kExitOk) status = kExitGameFailed;
     }
   }

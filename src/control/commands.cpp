@@ -54,6 +54,7 @@ constexpr CommandInfo kCommands[] = {
     {kCmdStandardComment, "標準コメント", "標準型のコメント・ダイアログを使用する"},
     {kCmdCommentOnRead, "棋譜コメント表示", "棋譜の読み込み時にコメントを表示する"},
     {kCmdOutSgf, "SGF棋譜出力", "ＳＧＦ形式の棋譜を出力する"},
+    {kCmdGtpProgram, "GTPプログラム...", "通信相手とするGTPプログラムを指定する"},
     {kCmdHelp, "遊び方（目次）", "使用方法の説明をする"},
     {kCmdAbout, "バージョン情報", "ﾌﾟﾛｸﾞﾗﾑ情報､ﾊﾞｰｼﾞｮﾝ､版権の表示をする"},
 };
@@ -121,6 +122,8 @@ CommandUi QueryCommand(int id, const CommandContext& c) {
       return Enabled(ResignEnabled(c));
     case kCmdRecommendResign:
       return Enabled(ResignEnabled(c) && !c.linkInUse);
+    case kCmdGtpProgram:
+      return Enabled(!c.linkInUse && c.busy == 0);
     case kCmdPause:
       return Enabled(c.autoReplay != 0 || c.remotePlayer || c.running);
     case kCmdEndOfGame:

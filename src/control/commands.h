@@ -58,6 +58,7 @@ enum CommandId : int {
   kCmdDebugTemperature = 32836,
   kCmdDebugBlackTemperature = 32837,
   kCmdDebugWhiteTemperature = 32838,
+  kCmdGtpProgram = 32839,
   kCmdHelp = 32800,
   kCmdAbout = 57664,
   kCmdToolBar = 59392,

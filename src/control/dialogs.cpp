@@ -1,5 +1,7 @@
 #include "control/dialogs.h"
 
+#include <algorithm>
+
 #include "platform/shift_jis.h"
 
 #include <cerrno>
@@ -75,9 +77,33 @@ TextDialog GreetingDialog() {
   return Make(kGreetingDialog, "対局開始のご挨拶",
               {"それではよろしくお願いします m(．_．)m", "（お手柔らかに(^_^;)）"}, {"こちらこそ"});
 }
+TextDialog RemoteWaitDialog() {
+  return Make(kRemoteWaitDialog, "通信相手の着手",
+              {"通信相手（GTPプログラム）がまだ着手しません", "もう少し待ちますか？"},
+              {"待つ", "対局を止める"});
+}
 TextDialog AboutDialog() {
   return Make(kAboutDialog, "バージョン情報",
               {"対局囲碁　風織", "Kazaori Version 1.0", "Linux 版"}, {"OK"});
+}
+
+std::span<const std::string_view> GtpProgramDialog::Buttons() const {
+  static constexpr std::array<std::string_view, 2> kButtons = {"OK", "取り消し"};
+  return kButtons;
+}
+
+int GtpProgramDialog::Seconds() const {
+  long v = 0;
+  return ParseWholeNumber(secondsText, v) && v >= 1 && v <= 3600 ? static_cast<int>(v) : 60;
+}
+
+std::string GtpProgramDialog::Validate() const {
+  if (commandLine.find_first_not_of(" \t") == std::string::npos) {
+    return "GTPプログラムのコマンドラインを入力して下さい";
+  }
+  long v = 0;
+  if (!ParseWholeNumber(secondsText, v) || v < 1 || v > 3600) return RangeMessage(1, 3600);
+  return {};
 }
 
 NewGameDialog NewGameDialog::From(int boardSize, int black, int white, int port, int rule,
@@ -86,7 +112,7 @@ NewGameDialog NewGameDialog::From(int boardSize, int black, int white, int port,
   d.sizeChoice = boardSize == 13 ? 1 : boardSize == 9 ? 2 : 0;
   d.black = black;
   d.white = white;
-  d.portChoice = port == 2 ? 1 : 0;
+  d.portChoice = std::clamp(port, 1, 3) - 1;
   d.rule = rule;
   d.style = style;
   d.handicapText = std::string(kHandicapTexts[handicap >= 0 && handicap <= 9 ? handicap : 0]);

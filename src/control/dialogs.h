@@ -33,6 +33,8 @@ enum DialogId : int {
   kRecommendResignDialog = 175,
   kStandardCommentDialog = 176,
   kGreetingDialog = 185,
+  kRemoteWaitDialog = 190,
+  kGtpProgramDialog = 191,
 };
 
 // The framework's range message for an integer edit field.
@@ -62,6 +64,7 @@ TextDialog ComputerResignDialog();     // 153
 TextDialog UndoRequestDialog();        // 174
 TextDialog RecommendResignDialog();    // 175
 TextDialog GreetingDialog();           // 185
+TextDialog RemoteWaitDialog();         // 190: the GTP program's move is overdue
 TextDialog AboutDialog();              // 100
 
 // 108 対局条件の設定.
@@ -70,7 +73,7 @@ struct NewGameDialog final : platform::DialogModel {
       "互先", "先", "二子局", "三子局", "四子局", "五子局", "六子局", "七子局", "八子局", "九子局"};
   static constexpr std::array<std::string_view, 3> kSizeLabels = {"１９路", "１３路", "９路"};
   static constexpr std::array<std::string_view, 3> kPlayerLabels = {"貴方", "風織", "通信"};
-  static constexpr std::array<std::string_view, 2> kPortLabels = {"Port1", "Port2"};
+  static constexpr std::array<std::string_view, 3> kPortLabels = {"Port1", "Port2", "GTP"};
   static constexpr std::array<std::string_view, 2> kRuleLabels = {"日本ルール", "ケイマ碁"};
   static constexpr std::array<std::string_view, 2> kStyleLabels = {"堅実", "大胆"};
   static constexpr std::string_view kFasterLabel = "着手を早くする";
@@ -78,7 +81,7 @@ struct NewGameDialog final : platform::DialogModel {
   int sizeChoice = 0;     // 0 19 lines, 1 13, 2 9
   int black = 0;          // 0 user, 1 computer, 2 remote
   int white = 0;
-  int portChoice = 0;     // port - 1
+  int portChoice = 0;     // port - 1 (2: the GTP program)
   int rule = 0;
   int style = 0;
   std::string handicapText = "互先";
@@ -118,6 +121,22 @@ struct NumberDialog final : platform::DialogModel {
   int Id() const override { return id; }
   std::string_view Title() const override { return title; }
   std::span<const std::string_view> Buttons() const override { return buttons; }
+  int AcceptButton() const override { return 0; }
+  std::string Validate() const override;
+};
+
+// 191 GTPプログラム: the command line of the GTP program that plays as
+// 通信 on the GTP port, and how many seconds it may take for a move before
+// the user is asked whether to wait on.
+struct GtpProgramDialog final : platform::DialogModel {
+  std::string commandLine;
+  std::string secondsText = "60";  // 1..3600
+
+  int Seconds() const;  // valid after Validate() passed
+
+  int Id() const override { return kGtpProgramDialog; }
+  std::string_view Title() const override { return "GTPプログラム"; }
+  std::span<const std::string_view> Buttons() const override;
   int AcceptButton() const override { return 0; }
   std::string Validate() const override;
 };

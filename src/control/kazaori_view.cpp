@@ -100,6 +100,7 @@ bool CKazaoriView::RunCommand(int id) {
     case kCmdStandardComment: Toggle(settings_.standardComment, false); return true;
     case kCmdCommentOnRead: Toggle(settings_.showCommentOnRead, false); return true;
     case kCmdOutSgf: Toggle(settings_.alsoWriteSgf, false); return true;
+    case kCmdGtpProgram: OnGtpProgram(); return true;
     case kCmdSoundOpening:
     case kCmdSoundMove:
     case kCmdSoundEnding:
@@ -166,6 +167,19 @@ void CKazaoriView::SetCustomFont(int size) {
 void CKazaoriView::Toggle(int& option, bool redraw) {
   option = option ? 0 : 1;
   if (redraw) Redraw(true);
+}
+
+void CKazaoriView::OnGtpProgram() {
+  if (gtpLink_ == nullptr || s_.linkInUse) return;
+  GtpProgramDialog dialog;
+  dialog.commandLine = devices_.gtpProgram;
+  dialog.secondsText = std::to_string(devices_.gtpMoveSeconds);
+  if (host_.RunDialog(dialog) != 0) return;
+  devices_.gtpProgram = dialog.commandLine;
+  devices_.gtpMoveSeconds = dialog.Seconds();
+  link::WriteGtpProgram(profile_, devices_);
+  gtpLink_->SetCommandLine(devices_.gtpProgram);
+  gtpLink_->SetMoveLimitSeconds(devices_.gtpMoveSeconds);
 }
 
 void CKazaoriView::OnAbout() {

@@ -59,6 +59,8 @@ class CKazaoriView : public CKazvBas3 {
   bool ReadAndTakeOver(const std::string& path);
   void OnJisBoard();
   void OnAbout();
+  // The GTP program's command line and move limit, kept in kazaori.ini.
+  void OnGtpProgram();
   // The record just read becomes the game: conditions, clocks, position.
   void TakeOverRecord();
   bool SaveTo(const std::string& path);

@@ -124,11 +124,12 @@ void CKazvBas3::Tick() {
 bool CKazvBas3::KeepLinkAlive() {
   link_->Poll();
   if (!link_->Failed()) return true;
+  const std::string why = link_->FailureText();
   link_->Close();
   s_.linkInUse = 0;
   StopPlay();
   Redraw();
-  Warn(msg::kNoAnswer);
+  Warn(why.empty() ? std::string(msg::kNoAnswer) : why);
   return false;
 }
 
@@ -265,7 +266,38 @@ int CKazvBas3::ComputerMove() {
   return 0;
 }
 
+bool CKazvBas3::RemoteMoveOverdue() {
+  if (!link_->MoveOverdue()) return false;
+  PlaySoundKind(display::kSoundWarning);
+  TextDialog dialog = RemoteWaitDialog();
+  if (host_.RunDialog(dialog) == 0) {  // "待つ"
+    link_->WaitLonger();
+    return false;
+  }
+  // The record stays as it is; the program is ended.
+  link_->Close();
+  s_.linkInUse = 0;
+  StopPlay();
+  Redraw();
+  host_.MessageBox(msg::kRemoteWaitStopped, platform::MessageIcon::kInformation);
+  return true;
+}
+
+void CKazvBas3::TakePeerName() {
+  const std::string name = link_->PeerName();
+  if (name.empty()) return;
+  const int remote = s_.blackPlayer == kRemote ? 1 : s_.whitePlayer == kRemote ? -1 : 0;
+  if (remote == 0) return;
+  std::string& shown = remote == 1 ? s_.blackName : s_.whiteName;
+  if (shown == name) return;
+  s_.blackName = remote == 1 ? name : std::string();
+  s_.whiteName = remote == -1 ? name : std::string();
+  doc_.SetPlayerName(remote, name);
+}
+
 void CKazvBas3::LinkMove() {
+  TakePeerName();
+  if (RemoteMoveOverdue()) return;
   const int code = link_->PollRemoteMove();
   if (code == link::kRemoteNone) return;
   PlayState& p = s_.play;
@@ -408,7 +440,8 @@ bool CKazvBas3::OpenPort() {
     s_.linkInUse = 1;
     return true;
   }
-  if (result == link::kOpenError) Warn(msg::kModemOpenError);
+  const std::string why = link_->FailureText();
+  if (result == link::kOpenError) Warn(why.empty() ? std::string(msg::kModemOpenError) : why);
   if (result == link::kOpenDcbError) Warn(msg::kModemDcbError);
   if (result == link::kOpenSetupError) Warn(msg::kModemSetupError);
   s_.blackPlayer = s_.whitePlayer = kUser;
@@ -421,6 +454,7 @@ void CKazvBas3::LinkStart() {
   s_.running = 1;
   const int ownColour = s_.blackPlayer == kRemote ? 2 : 1;
   link_->StartGame(s_.boardSize, s_.play.handicap + 1, ownColour, s_.gamesPlayed + 1);
+  TakePeerName();
 }
 
 bool CKazvBas3::SeriesStep() {
@@ -485,7 +519,7 @@ void CKazvBas3::OnNewGame() {
   const int size = dialog.BoardSize();
   if (size != s_.boardSize) s_.sizeChanged = 1;
   s_.boardSize = size;
-  s_.port = dialog.portChoice == 1 ? 2 : 1;
+  s_.port = std::clamp(dialog.portChoice, 0, 2) + 1;
   s_.blackPlayer = s_.blackChosen = std::clamp(dialog.black, 0, 2);
   s_.whitePlayer = s_.whiteChosen = std::clamp(dialog.white, 0, 2);
   s_.gamesInSeries = dialog.Series();

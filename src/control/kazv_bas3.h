@@ -56,6 +56,10 @@ class CKazvBas3 : public CKazvBas2 {
   int ComputerMove();
   // The remote program's move or message, if one came.
   void LinkMove();
+  // The remote move is overdue: the user waits on, or the game stops (true).
+  bool RemoteMoveOverdue();
+  // The remote program's name onto the panel and into the record.
+  void TakePeerName();
   // A remote move the board cannot take: the game stops with a message.
   void RefuseRemoteMove();
   // Keeps the link going at a tick; when the peer has stopped answering the

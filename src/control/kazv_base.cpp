@@ -5,6 +5,7 @@
 #include "engine/think_engine.h"
 #include "game/kazaori_doc.h"
 #include "link/modem_link.h"
+#include "link/port_links.h"
 
 namespace kz::control {
 
@@ -38,8 +39,17 @@ CKazvBase::CKazvBase(platform::Host& host, CKazaoriDoc& doc, ViewParts parts)
   engine_ = parts.engine ? std::move(parts.engine) : std::make_unique<ThinkEngine>();
   engine_->SetMessagePump([this] { host_.PumpOneMessage(); });
   SetupEngine();
-  link_ = parts.link ? std::move(parts.link)
-                     : std::make_unique<link::CModemLink>(link::ReadLinkDevices(profile_));
+  devices_ = link::ReadLinkDevices(profile_);
+  if (!parts.gtpProgram.empty()) devices_.gtpProgram = parts.gtpProgram;
+  if (parts.gtpMoveSeconds > 0) devices_.gtpMoveSeconds = parts.gtpMoveSeconds;
+  if (parts.link) {
+    link_ = std::move(parts.link);
+  } else {
+    auto gtp = std::make_unique<link::GtpLink>(devices_.gtpProgram, devices_.gtpMoveSeconds);
+    gtpLink_ = gtp.get();
+    link_ = std::make_unique<link::PortLinks>(std::make_unique<link::CModemLink>(devices_),
+                                              std::move(gtp));
+  }
 }
 
 CKazvBase::~CKazvBase() {

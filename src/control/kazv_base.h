@@ -25,6 +25,8 @@
 #include "engine/board/plane_board.h"
 #include "engine/think_engine.h"
 #include "link/game_link.h"
+#include "link/gtp_link.h"
+#include "link/link_devices.h"
 #include "platform/host.h"
 #include "platform/profile_file.h"
 
@@ -43,7 +45,9 @@ struct ViewParts {
   std::string commandLine;
   std::string iniPath;                 // empty: ProfileFile::DefaultPath()
   std::unique_ptr<ThinkEngine> engine;  // null: a new ThinkEngine
-  std::unique_ptr<link::GameLink> link; // null: the serial link (CModemLink)
+  std::unique_ptr<link::GameLink> link; // null: the serial link and the GTP program
+  std::string gtpProgram;              // non-empty: the GTP program instead of the ini's
+  int gtpMoveSeconds = 0;              // non-zero: its move limit instead of the ini's
 };
 
 class CKazvBase {
@@ -96,6 +100,8 @@ class CKazvBase {
   std::unique_ptr<PlaneBoard> board_;
   std::unique_ptr<ThinkEngine> engine_;
   std::unique_ptr<link::GameLink> link_;
+  link::GtpLink* gtpLink_ = nullptr;   // inside link_ when the view made it
+  link::LinkDevices devices_;
 };
 
 }  // namespace kz::control

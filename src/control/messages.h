@@ -26,6 +26,8 @@ constexpr std::string_view kModemSetupError = "モデム設定エラー";
 constexpr std::string_view kNoAnswer = "相手からの応答がありません";
 // A remote move the board cannot take (occupied, off the board, suicide, ko).
 constexpr std::string_view kRemoteMoveRefused = "通信相手の着手が反則です(+_+;) 対局を止めますね";
+// The user stopped waiting for the GTP program's move.
+constexpr std::string_view kRemoteWaitStopped = "通信相手の着手を待たずに対局を止めました";
 constexpr std::string_view kJisBoardFailed = "指定されたファイルヘの出力に失敗しました";
 // The record holds 570 moves; a game that reaches them stops here.
 constexpr std::string_view kRecordFull = "棋譜がいっぱいです(^_^;)５７０手で対局を止めますね";

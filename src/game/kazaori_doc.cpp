@@ -77,6 +77,18 @@ void CKazaoriDoc::SetStandardComment(const StandardComment& comment) {
 
 void CKazaoriDoc::ClearComment() { kz::ClearComment(record_); }
 
+void CKazaoriDoc::SetPlayerName(int colour, std::string_view name) {
+  StandardComment c;
+  if (auto stored = ReadStandardComment(record_)) {
+    c = *stored;
+  } else {
+    c.blackName = PlayerLabel(record_.blackPlayer);
+    c.whiteName = PlayerLabel(record_.whitePlayer);
+  }
+  (colour == 1 ? c.blackName : c.whiteName) = std::string(name);
+  StoreStandardComment(record_, c);
+}
+
 bool CKazaoriDoc::ReadRecord(const std::string& path) {
   path_ = path;
   readNote_.clear();

@@ -46,6 +46,10 @@ class CKazaoriDoc {
   // The standard comment (9 lines) or nothing.
   void SetStandardComment(const StandardComment& comment);
   void ClearComment();
+  // The name (UTF-8) of a colour's player into the standard comment (made
+  // with the player labels when the record has none), so that the record
+  // keeps it; cut to the name field.
+  void SetPlayerName(int colour, std::string_view name);
 
   int GetBoardSize() const { return record_.boardSize; }
   int GetHandicap() const { return record_.handicap; }

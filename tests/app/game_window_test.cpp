@@ -6,10 +6,15 @@
 #include <QDir>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -160,6 +165,53 @@ TEST(GameWindow, TheDebugMenuWorksOnlyInDebugMode) {
   unsetenv("KAZAORI_DEBUG");
   p.view.Shutdown();
 }
+
+#ifdef FAKE_GTP_PATH
+TEST(GameWindow, AGameAgainstAGtpProgramStartsFromTheDialogAndShowsItsFirstMove) {
+  Workplace w;
+  std::ofstream(w.Ini()) << "[Link]\nGtpProgram=" << FAKE_GTP_PATH << " --name Fakir --moves E5\n";
+  Program p(w);
+  // The conditions: 9 lines, Black 通信 on the GTP port, White 風織.
+  QTimer answer;
+  answer.setInterval(20);
+  QObject::connect(&answer, &QTimer::timeout, [] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      box->accept();
+      return;
+    }
+    if (modal->objectName() != "dialog108") return;
+    int remote = 0, computer = 0;
+    for (QRadioButton* r : modal->findChildren<QRadioButton*>()) {
+      const QString t = r->text();
+      if (t == QString::fromUtf8("９路") || t == "GTP") r->setChecked(true);
+      if (t == QString::fromUtf8("通信") && ++remote == 1) r->setChecked(true);
+      if (t == QString::fromUtf8("風織") && ++computer == 2) r->setChecked(true);
+    }
+    if (auto* b = modal->findChild<QPushButton*>("button0")) b->click();
+  });
+  answer.start();
+  p.frame.Action(kCmdNewGame)->trigger();
+  answer.stop();
+  ASSERT_TRUE(p.view.View()->State().running);
+  ASSERT_EQ(p.view.View()->State().port, 3);
+  // No input from here on: the window's own timer asks for the move and
+  // draws it.
+  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (p.view.View()->State().play.movesPlayed < 1 && std::chrono::steady_clock::now() < end) {
+    QTest::qWait(20);
+  }
+  ASSERT_GE(p.view.View()->State().play.movesPlayed, 1);
+  EXPECT_GT(p.view.View()->Board().GetChain(4, 4), 0);
+  // E5 is drawn with the last-move dot on it.
+  const QImage image = p.Grab();
+  EXPECT_TRUE(IsDot(Centre(image, 21, 4, 4)));
+  EXPECT_TRUE(IsBlack(image.pixelColor(20 + 4 * 21 + 3, 20 + 4 * 21 + 10)));
+  EXPECT_EQ(p.view.View()->State().blackName, "Fakir 1.0");
+  p.view.Shutdown();
+}
+#endif
 
 }  // namespace
 }  // namespace kz::app

@@ -130,7 +130,7 @@ TEST(WindowMenu, HoldsEveryLabelInOrder) {
       "    任意(16ﾄﾞｯﾄ)|  -|  手順番号表示|  死に石の表示|  -|  DEBUG|    石の値|    空点の値|"
       "    連続点の値|    盤面の温度|    黒からの温度|    白からの温度|"
       "ｵﾌﾟｼｮﾝ|  効果音|    ｵｰﾌﾟﾆﾝｸﾞ|    着手音|    ｴﾝﾃﾞｨﾝｸﾞ|    警告音|  -|  着手エラー表示|"
-      "  棋譜の保存確認|  標準コメント|  棋譜コメント表示|  SGF棋譜出力|"
+      "  棋譜の保存確認|  標準コメント|  棋譜コメント表示|  SGF棋譜出力|  -|  GTPプログラム...|"
       "ﾍﾙﾌﾟ|  遊び方（目次）|  バージョン情報").split('|');
   EXPECT_EQ(Labels(w.frame.menuBar()->actions()), expected);
   EXPECT_EQ(w.frame.Action(kCmdOpen)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));

@@ -139,7 +139,7 @@ TEST(CommandTable, EveryIdOnceWithItsPrompt) {
     EXPECT_TRUE(ids.insert(info.id).second) << info.id;
     EXPECT_FALSE(info.label.empty()) << info.id;
   }
-  EXPECT_EQ(ids.size(), 52u);
+  EXPECT_EQ(ids.size(), 53u);
   EXPECT_EQ(FindCommand(kCmdMoveErrors)->prompt, "着手エラー持にメッセージを表示する");
   EXPECT_EQ(FindCommand(kCmdExit)->prompt, "「対局囲碁 風織」を終了する");
   EXPECT_EQ(FindCommand(12345), nullptr);

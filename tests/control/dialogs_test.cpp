@@ -102,4 +102,20 @@ TEST(CommentDialogModel, LinesArePaddedAndTheStandardMarkerHidden) {
 }
 
 }  // namespace
+TEST(GtpProgramDialogTest, NeedsACommandLineAndSecondsInRange) {
+  control::GtpProgramDialog d;
+  d.commandLine = "  ";
+  EXPECT_FALSE(d.Validate().empty());
+  d.commandLine = "/usr/games/gnugo --mode gtp --level 3";
+  EXPECT_TRUE(d.Validate().empty());
+  EXPECT_EQ(d.Seconds(), 60);
+  for (const char* bad : {"0", "3601", "x", ""}) {
+    d.secondsText = bad;
+    EXPECT_EQ(d.Validate(), control::RangeMessage(1, 3600)) << bad;
+  }
+  d.secondsText = " 120 ";
+  EXPECT_TRUE(d.Validate().empty());
+  EXPECT_EQ(d.Seconds(), 120);
+}
+
 }  // namespace kz::control

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "control/messages.h"
+#include "records/standard_comment.h"
 #include "view_fixture.h"
 
 namespace kz::test {
@@ -41,12 +42,23 @@ class ScriptedLink final : public link::GameLink {
   }
   void Poll() override { ++polls; }
   bool Failed() const override { return failed; }
+  std::string FailureText() const override { return failureText; }
+  std::string PeerName() const override { return peerName; }
+  bool MoveOverdue() const override { return overdue; }
+  void WaitLonger() override {
+    overdue = false;
+    ++waits;
+  }
 
   int openResult = link::kOpenOk;
   bool open = false;
   int openedPort = 0;
   int polls = 0;
   bool failed = false;
+  std::string failureText;
+  std::string peerName;
+  bool overdue = false;
+  int waits = 0;
   std::vector<std::tuple<int, int, int, int>> starts;
   std::vector<std::pair<int, int>> sent;
   std::deque<int> remote;
@@ -190,6 +202,73 @@ TEST_F(LinkPlay, APortThatDoesNotOpenLeavesTwoUsers) {
   }, false);
   EXPECT_EQ(host.messages, std::vector<std::string>{std::string(msg::kBothRemote)});
   EXPECT_EQ(link->openedPort, 1);  // only the first attempt
+}
+
+TEST_F(LinkPlay, AGtpProgramsNameFailureAndSlowMoveReachTheUser) {
+  StartWithLink();
+  link->peerName = "GNU Go 3.8";
+  NewGame([](control::NewGameDialog& d) {
+    d.sizeChoice = 2;
+    d.black = kRemote;
+    d.white = kComputer;
+    d.portChoice = 2;
+  }, false);
+  EXPECT_EQ(link->openedPort, link::kGtpPort);
+  // The program's name on the panel and in the record.
+  EXPECT_EQ(S().blackName, "GNU Go 3.8");
+  EXPECT_EQ(S().whiteName, "");
+  // The record's comment keeps the whole name, its name field six bytes.
+  const auto comment = ReadStandardComment(doc->Record());
+  ASSERT_TRUE(comment.has_value());
+  EXPECT_EQ(comment->blackName, "GNU Go 3.8");
+  EXPECT_EQ(comment->whiteName, "風織");
+  EXPECT_EQ(doc->GetName(1), "GNU Go");
+  link->remote = {505};
+  Tick();
+  EXPECT_EQ(S().play.movesPlayed, 1);
+  Tick();  // the computer's answer
+  // Overdue: the user waits on once, then stops; the record stays.
+  link->overdue = true;
+  host.Answer(control::kRemoteWaitDialog, 0);
+  Tick();
+  EXPECT_EQ(link->waits, 1);
+  EXPECT_EQ(S().running, 1);
+  link->overdue = true;
+  host.Answer(control::kRemoteWaitDialog, 1);
+  Tick();
+  EXPECT_EQ(S().running, 0);
+  EXPECT_FALSE(link->open);
+  EXPECT_EQ(host.messages.back(), msg::kRemoteWaitStopped);
+  EXPECT_EQ(doc->GetLastMoveNumber(), 2);
+  const int shown = static_cast<int>(host.messages.size());
+
+  // A failure the link can name is shown in place of the silent-peer text.
+  NewGame([](control::NewGameDialog& d) {
+    d.sizeChoice = 2;
+    d.black = kComputer;
+    d.white = kRemote;
+    d.portChoice = 2;
+  }, false);
+  link->failed = true;
+  link->failureText = "GTPプログラムが終了しました：gnugo";
+  Tick();
+  EXPECT_EQ(S().running, 0);
+  ASSERT_GT(static_cast<int>(host.messages.size()), shown);
+  EXPECT_EQ(host.messages.back(), "GTPプログラムが終了しました：gnugo");
+  // And one that cannot open names itself too.
+  link->failed = false;
+  link->openResult = link::kOpenError;
+  link->failureText = "GTPプログラムを起動できません：nothing";
+  NewGame([](control::NewGameDialog& d) {
+    d.black = kComputer;
+    d.white = kRemote;
+    d.portChoice = 2;
+  }, false);
+  EXPECT_EQ(host.messages.back(), "GTPプログラムを起動できません：nothing");
+  // No game with the program: two users at an empty board.
+  EXPECT_EQ(S().blackPlayer, kUser);
+  EXPECT_EQ(S().whitePlayer, kUser);
+  EXPECT_EQ(S().play.movesPlayed, 0);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 //   --reject WORD       answers "? refused" to WORD
 //   --garbage-on WORD   answers WORD with a line that is no GTP answer
 //   --slow-ms MS        waits that long before each genmove answer
+//   --echo              answers genmove with the point last played to it
 #include <unistd.h>
 
 #include <cstdio>
@@ -36,12 +37,15 @@ std::vector<std::string> Split(const std::string& s, char sep) {
 int main(int argc, char** argv) {
   std::string log, name = "Fake", exitWord, rejectWord, garbageWord;
   int exitCount = 1, slowMs = 0;
+  bool echo = false;
+  std::string lastPlayed = "pass";
   std::vector<std::string> moves;
   for (int k = 1; k < argc; ++k) {
     const std::string a = argv[k];
     const std::string v = k + 1 < argc ? argv[k + 1] : "";
     if (a == "--exit-at-start") return 3;
-    if (a == "--log") log = v, ++k;
+    if (a == "--echo") echo = true;
+    else if (a == "--log") log = v, ++k;
     else if (a == "--name") name = v, ++k;
     else if (a == "--moves") moves = Split(v, ','), ++k;
     else if (a == "--reject") rejectWord = v, ++k;
@@ -79,12 +83,14 @@ int main(int argc, char** argv) {
     else if (cmd == "protocol_version") answer = "2";
     else if (cmd == "boardsize" && words.size() > 1) size = std::atoi(words[1].c_str());
     else if (cmd == "clear_board") taken.clear();
-    else if (cmd == "play" && words.size() > 2) taken.insert(words[2]);
+    else if (cmd == "play" && words.size() > 2) taken.insert(lastPlayed = words[2]);
     else if (cmd == "set_free_handicap") {
       for (std::size_t k = 1; k < words.size(); ++k) taken.insert(words[k]);
     } else if (cmd == "genmove") {
       if (slowMs > 0) usleep(static_cast<useconds_t>(slowMs) * 1000);
-      if (nextMove < moves.size()) {
+      if (echo) {
+        answer = lastPlayed;
+      } else if (nextMove < moves.size()) {
         answer = moves[nextMove++];
       } else {
         answer = "pass";
