@@ -366,6 +366,8 @@ ThinkEngine::StageOutcome ThinkEngine::RunStages(unsigned commitsAtStart) {
   KZ_MOVE_STAGE(64, true, PlayAnyReasonablePoint())
   KZ_MOVE_STAGE(65, true, CaptureToRescue())
   KZ_MOVE_STAGE(kOpenBoardStage, gamePhase_ <= 2, OpenBoardMove())
+  // Nothing found is a pass, unless a group is still at stake.
+  KZ_MOVE_STAGE(kPassGuardStage, true, UrgentMoveBeforePass())
 #undef KZ_MOVE_STAGE
 #undef KZ_PLAY
 #undef KZ_STAGE
