@@ -31,6 +31,20 @@ TEST_F(LateGenerators, PassGuardTakesTheVitalPointOfAStraightThree) {
   EXPECT_EQ(Guard(engine, board), 200);
 }
 
+TEST_F(LateGenerators, ThreatAnswerSavesALargeChainNearTheLastMove) {
+  // The same straight three: White's last move next to the group makes it
+  // urgent; a last move far away leaves it to the later stages.
+  test::Place(board, 9,
+              {"X . . . X O . . .", "X X X X X O . . .", "O O O O O O . . .",
+               kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow});
+  Setup(1, 501, 2);
+  EXPECT_EQ(engine.SaveThreatenedGroup(), 200);
+  Setup(1, 808, 2);
+  EXPECT_EQ(engine.SaveThreatenedGroup(), -1);
+  Setup(1, -1, 2);
+  EXPECT_EQ(engine.SaveThreatenedGroup(), -1);
+}
+
 TEST_F(LateGenerators, PassGuardPassesWhenTwoEyesAreMade) {
   // Two eyes on the edge, and two eyes with a third liberty outside that
   // White may fill: nothing at stake for either side.

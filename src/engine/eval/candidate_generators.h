@@ -62,6 +62,11 @@ class CandidateGenerators : public CaptureReader {
   // that matters, or fills a neutral point without losing liberties; -1
   // when there is none and the pass is sound.
   virtual int UrgentMoveBeforePass();
+  // The answer to a threat: when the opponent's last move, within two
+  // points of an own chain of five stones or more, has left that chain
+  // capturable by the readers, the move that saves it (as the guard finds
+  // it); -1 otherwise.
+  virtual int SaveThreatenedGroup();
 
   // A local shape: up to 12 points around the candidate, each with a state
   // the stone there must have (in the view where own stones are positive).
@@ -169,7 +174,9 @@ class CandidateGenerators : public CaptureReader {
   bool RegionIsOnlyEyeSpace(int i, int j, SettledGroups& settled) const;
 
   // The pass guard's steps, on the game board seen from the mover.
-  int SaveEndangeredChain(PlaneBoard& b);
+  // Saves the largest own chain of `minSize` stones or more (within two
+  // points of `near` unless it is -1) that reads capturable.
+  int SaveEndangeredChain(PlaneBoard& b, int minSize, int near);
   int PressEnemyChain(PlaneBoard& b);
   int FillNeutralPoint(PlaneBoard& b);
   // The mover's stone at `move` on the trial board: -1 when it is illegal,

@@ -84,8 +84,20 @@ int CandidateGenerators::TrialLiberties(const PlaneBoard& b, int move,
   return targetLibs;
 }
 
-int CandidateGenerators::SaveEndangeredChain(PlaneBoard& b) {
+int CandidateGenerators::SaveEndangeredChain(PlaneBoard& b, int minSize,
+                                             int near) {
   const int n = size_;
+  // Whether a stone of the chain `id` stands within two points of `near`.
+  auto touches = [&](int id) {
+    const int ni = near / 100, nj = near % 100;
+    for (int a = ni - 2; a <= ni + 2; ++a)
+      for (int c = nj - 2; c <= nj + 2; ++c) {
+        const int da = a > ni ? a - ni : ni - a, dc = c > nj ? c - nj : nj - c;
+        if (da + dc <= 2 && InsideBoard(a, c) && b.GetChain(a, c) == id)
+          return true;
+      }
+    return false;
+  };
   // Own chains the readers find capturable, one stone each.
   int targets[48];
   int sizes[48];
@@ -95,6 +107,7 @@ int CandidateGenerators::SaveEndangeredChain(PlaneBoard& b) {
     for (int j = 0; j < n; ++j) {
       const int id = b.GetChain(i, j);
       if (id <= 0 || seen.CheckAndAdd(id)) continue;
+      if (b.ChainSize(i, j) < minSize || (near >= 0 && !touches(id))) continue;
       if (b.ChainLiberties(i, j) > 4 || SoundEyes(b, i, j) >= 2) continue;
       if (ReadByLiberties(b, i, j).status == 0) continue;
       if (count < 48) {
@@ -228,10 +241,16 @@ int CandidateGenerators::UrgentMoveBeforePass() {
   if (board_ == nullptr) return -1;
   ColourView view(*board_, colour_);
   PlaneBoard& b = *board_;
-  int move = SaveEndangeredChain(b);
+  int move = SaveEndangeredChain(b, 1, -1);
   if (move < 0) move = PressEnemyChain(b);
   if (move < 0) move = FillNeutralPoint(b);
   return move;
+}
+
+int CandidateGenerators::SaveThreatenedGroup() {
+  if (board_ == nullptr || lastMove_ < 0) return -1;
+  ColourView view(*board_, colour_);
+  return SaveEndangeredChain(*board_, 5, lastMove_);
 }
 
 }  // namespace kz
