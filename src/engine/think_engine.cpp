@@ -308,6 +308,9 @@ ThinkEngine::StageOutcome ThinkEngine::RunStages(unsigned commitsAtStart) {
     const int m = (call);               \
     if (m >= 0) KZ_PLAY(m, code);       \
   }
+  // A large own chain the last move has left capturable is saved before
+  // any shape move.
+  KZ_MOVE_STAGE(kThreatAnswerStage, lastMove_ >= 0, SaveThreatenedGroup())
   KZ_MOVE_STAGE(21, true, PatternBMove(1))
   KZ_MOVE_STAGE(23, true, ContactReply())
   KZ_MOVE_STAGE(24, true, AnswerSideApproach())
@@ -366,6 +369,8 @@ ThinkEngine::StageOutcome ThinkEngine::RunStages(unsigned commitsAtStart) {
   KZ_MOVE_STAGE(64, true, PlayAnyReasonablePoint())
   KZ_MOVE_STAGE(65, true, CaptureToRescue())
   KZ_MOVE_STAGE(kOpenBoardStage, gamePhase_ <= 2, OpenBoardMove())
+  // Nothing found is a pass, unless a group is still at stake.
+  KZ_MOVE_STAGE(kPassGuardStage, true, UrgentMoveBeforePass())
 #undef KZ_MOVE_STAGE
 #undef KZ_PLAY
 #undef KZ_STAGE

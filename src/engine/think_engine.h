@@ -16,6 +16,11 @@ class ThinkEngine : public PipelineGenerators {
 
   // Stage code of the open-board move, after the 65 stages of the pipeline.
   static constexpr int kOpenBoardStage = 66;
+  // Stage code of the last guard before a pass (UrgentMoveBeforePass).
+  static constexpr int kPassGuardStage = 67;
+  // Stage code of the answer to a threat against a large own chain
+  // (SaveThreatenedGroup), before the shape stages.
+  static constexpr int kThreatAnswerStage = 68;
 
   void SetupGame(PlaneBoard& board, int rule, int blackPlayer, int whitePlayer,
                  int faster, int style) override;                       // 1

@@ -363,12 +363,25 @@ TEST_F(Pipeline, OpenBoardMoveComesLastAndOnlyBeforeTheEndgame) {
   EXPECT_EQ(PackedCode(r.packed), 65);
   EXPECT_FALSE(engine.Called("OpenBoardMove"));
 
-  // In the endgame nothing stands in for the pass.
+  // In the endgame nothing stands in for the pass; the last guard fills a
+  // neutral point while one is left, and then the engine passes.
   engine.moves.erase("CaptureToRescue");
   test::Place(board, 9,
               {"X X X X . O O O O", "X X X X . O O O O", "X X X X . O O O O",
                "X X X X . O O O O", "X X X X . O O O O", "X X X X . O O O O",
                "X X X X . O O O O", "X X X X . O O O O", "X X X X . O O O O"});
+  engine.SetupGame(board, kKeima, 0, 1, 0, 0);
+  engine.calls.clear();
+  r = Choose(1, 60, -1);
+  ASSERT_EQ(engine.Phase(), 4);
+  EXPECT_EQ(PackedCode(r.packed), ThinkEngine::kPassGuardStage);
+  EXPECT_EQ(PackedI(r.packed), 4);
+  EXPECT_FALSE(engine.Called("OpenBoardMove"));
+
+  test::Place(board, 9,
+              {". X X X X O O O .", ". X X X X O O O .", ". X X X X O O O .",
+               ". X X X X O O O .", ". X X X X O O O .", ". X X X X O O O .",
+               ". X X X X O O O .", ". X X X X O O O .", ". X X X X O O O ."});
   engine.SetupGame(board, kKeima, 0, 1, 0, 0);
   engine.calls.clear();
   r = Choose(1, 60, -1);

@@ -18,6 +18,7 @@
 //                                    links between groups (36, 40..43)
 //   candidate_generators_eyes.cpp    eyes and the endgame (27, 37, 44, 45,
 //                                    50, 51)
+//   pass_guard.cpp                   the last guard before a pass
 #pragma once
 
 #include <cstddef>
@@ -55,6 +56,17 @@ class CandidateGenerators : public CaptureReader {
   int AttackThreeLibertyNeighbour() override;         // 49
   int SecureEyeShape() override;                      // 50
   int PlayAnyReasonablePoint() override;              // 51
+
+  // The last guard before a pass (pass_guard.cpp): a move that saves an own
+  // chain the readers find capturable, takes or presses an enemy chain
+  // that matters, or fills a neutral point without losing liberties; -1
+  // when there is none and the pass is sound.
+  virtual int UrgentMoveBeforePass();
+  // The answer to a threat: when the opponent's last move, within two
+  // points of an own chain of five stones or more, has left that chain
+  // capturable by the readers, the move that saves it (as the guard finds
+  // it); -1 otherwise.
+  virtual int SaveThreatenedGroup();
 
   // A local shape: up to 12 points around the candidate, each with a state
   // the stone there must have (in the view where own stones are positive).
@@ -160,6 +172,22 @@ class CandidateGenerators : public CaptureReader {
   int CountOrthogonal(int i, int j, int s) const;
   int CountDiagonal(int i, int j, int s) const;
   bool RegionIsOnlyEyeSpace(int i, int j, SettledGroups& settled) const;
+
+  // The pass guard's steps, on the game board seen from the mover.
+  // Saves the largest own chain of `minSize` stones or more (within two
+  // points of `near` unless it is -1) that reads capturable.
+  int SaveEndangeredChain(PlaneBoard& b, int minSize, int near);
+  int PressEnemyChain(PlaneBoard& b);
+  int FillNeutralPoint(PlaneBoard& b);
+  // The mover's stone at `move` on the trial board: -1 when it is illegal,
+  // keeps fewer than `minLibs` liberties or reads capturable, or when the
+  // own chain at `target` (>= 0) is then gone or reads capturable; else the
+  // liberties of the target's chain (of the new stone's when target < 0).
+  int TrialLiberties(const PlaneBoard& b, int move, int target, int minLibs);
+  // The one-point eyes of the chain at (i, j) that the enemy can neither
+  // fill nor make false: two of them and the chain lives whatever the
+  // readers, which count liberties, say.
+  int SoundEyes(const PlaneBoard& b, int i, int j) const;
 
   // An offset turned by one of the eight symmetries (bit 4: swap the axes,
   // bit 1: mirror i, bit 2: mirror j).
