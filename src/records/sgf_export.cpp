@@ -128,6 +128,11 @@ std::string RootComment(const KifuRecord& record) {
   return text;
 }
 
+// The time limit in minutes as the kifu file can hold it (at most 99:59).
+int TimeLimitMinutes(const KifuRecord& record) {
+  return std::clamp(record.timeLimit, 0, 99 * 60 + 59);
+}
+
 SgfDate Today() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
@@ -149,8 +154,8 @@ std::string SgfEscape(std::string_view text) {
 std::string SgfResult(const KifuRecord& record) {
   if (record.result == kBlackResigned) return "W+R";
   if (record.result == kWhiteResigned) return "B+R";
-  if (record.timeLimit > 0) {
-    const unsigned limit = static_cast<unsigned>(record.timeLimit) * 60;
+  if (TimeLimitMinutes(record) > 0) {
+    const unsigned limit = static_cast<unsigned>(TimeLimitMinutes(record)) * 60;
     const bool blackOver = record.blackTime > limit, whiteOver = record.whiteTime > limit;
     if (blackOver != whiteOver) return blackOver ? "W+T" : "B+T";
   }
@@ -173,7 +178,8 @@ std::string FormatSgf(const KifuRecord& record, SgfDate fallbackDate) {
   }
   AppendLine(out, handicap == 0 ? "KM[5.5]" : "KM[0]");
   AppendLine(out, "RU[Japanese]");
-  if (record.timeLimit > 0) AppendLine(out, "TM[" + std::to_string(record.timeLimit * 60) + "]");
+  if (const int minutes = TimeLimitMinutes(record); minutes > 0)
+    AppendLine(out, "TM[" + std::to_string(minutes * 60) + "]");
   if (standard) {
     if (!Trimmed(standard->blackName).empty()) AppendProperty(out, "PB", Trimmed(standard->blackName));
     if (!Trimmed(standard->whiteName).empty()) AppendProperty(out, "PW", Trimmed(standard->whiteName));

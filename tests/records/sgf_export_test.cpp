@@ -100,6 +100,9 @@ TEST(SgfExport, ResultsInSgfForm) {
   r.blackTime = 10;
   EXPECT_EQ(SgfResult(r), "B+T");
   EXPECT_TRUE(Has(FormatSgf(r, kSaveDay), "TM[1800]\r\n"));
+  KifuRecord damaged = r;
+  damaged.timeLimit = 999999999;  // read from a damaged file: the kifu's 99:59
+  EXPECT_TRUE(Has(FormatSgf(damaged, kSaveDay), "TM[359940]\r\n"));
   r.result = kBlackResigned;
   EXPECT_EQ(SgfResult(r), "W+R");
   EXPECT_TRUE(Has(FormatSgf(r, kSaveDay), "RE[W+R]\r\n"));
