@@ -4,6 +4,8 @@
 // the settings and then the placement into the same file.
 #include <QApplication>
 #include <QDir>
+#include <QFileDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -122,6 +124,50 @@ TEST(GameWindow, ARecordNamedOnTheCommandLineIsShownAfterTheFirstTick) {
   EXPECT_GE(p.frame.Board().width(), e.width);
   EXPECT_LT(e.width, display::RequiredViewExtent(19, 0, 12).width);
   EXPECT_LT(p.frame.width(), widthFor19) << "the frame shrank to the 9-line board";
+}
+
+// Answers the next file dialog with `path` once it is open.
+void AnswerFileDialog(const QString& path) {
+  QTimer::singleShot(50, [path] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return AnswerFileDialog(path);
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+  });
+}
+
+TEST(GameWindow, SgfRecordsOpenFromTheCommandLineAndTheDialog) {
+  Workplace w;
+  const QString named = w.dir.path() + "/GAME.sgf";
+  {
+    std::ofstream(named.toStdString()) << "(;GM[1]FF[4]SZ[9];B[ee];W[cg](;B[gc])(;B[aa]))\n";
+    // Told by its contents, not its name.
+    std::ofstream((w.dir.path() + "/other.dat").toStdString()) << "(;SZ[13]HA[2];W[cc];B[kk])";
+  }
+  Program p(w, named.toStdString());
+  p.view.OnTimer(1);
+  QApplication::processEvents();
+  ASSERT_EQ(p.view.View()->Board().GetSize(), 9);
+  QImage image = p.Grab();
+  EXPECT_TRUE(IsBlack(Centre(image, 21, 4, 4)));
+  EXPECT_TRUE(IsWhite(Centre(image, 21, 2, 6)));
+  EXPECT_TRUE(IsDot(Centre(image, 21, 6, 2))) << "the last move of the main line";
+  EXPECT_EQ(p.view.View()->Board().GetChain(0, 0), 0) << "a side variation";
+  EXPECT_TRUE(p.frame.windowTitle().startsWith("GAME.sgf"));
+
+  AnswerFileDialog(w.dir.path() + "/other.dat");
+  p.frame.Action(kCmdOpen)->trigger();
+  QApplication::processEvents();
+  ASSERT_EQ(p.view.View()->Board().GetSize(), 13);
+  EXPECT_EQ(p.view.View()->Board().GetHandicap(), 2);
+  image = p.Grab();
+  const int pitch = display::Pitch(0);
+  EXPECT_TRUE(IsWhite(Centre(image, pitch, 2, 2)));
+  EXPECT_TRUE(IsDot(Centre(image, pitch, 10, 10)));
+  EXPECT_TRUE(IsBlack(Centre(image, pitch, 9, 3))) << "a handicap stone";
+  EXPECT_TRUE(QString::fromStdString(p.view.RecentFiles()[1]).endsWith("other.dat"))
+      << "both records entered the recent files";
+  EXPECT_TRUE(QString::fromStdString(p.view.RecentFiles()[0]).endsWith("GAME.sgf"));
 }
 
 TEST(GameWindow, ClosingWritesSettingsThenPlacementIntoTheSameFile) {

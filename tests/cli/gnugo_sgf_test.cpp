@@ -201,12 +201,14 @@ TEST(WeReadGnuGoSgf, FinalPositionsAgree) {
     int status = 0;
     Capture(std::string(kGnuGo) + " --mode ascii --level 1 --seed 5 --boardsize " +
                 std::to_string(g.size) + " --handicap " + std::to_string(g.handicap) +
-                " --color white -o " + sgf + " < " + (dir / "moves.txt") + " > /dev/null 2>&1",
+                " --komi " + (g.handicap > 0 ? "0" : "5.5") + " --color white -o " + sgf + " < " + (dir / "moves.txt") + " > /dev/null 2>&1",
             status);
     ASSERT_EQ(status, 0);
     const std::string written = test::ReadBytes(sgf);
     ASSERT_NE(written.find("AP[GNU Go"), std::string::npos) << written;
-    if (g.handicap > 0) ASSERT_NE(written.find("HA[" + std::to_string(g.handicap) + "]"), std::string::npos);
+    if (g.handicap > 0) {
+      ASSERT_NE(written.find("HA[" + std::to_string(g.handicap) + "]"), std::string::npos);
+    }
 
     const std::string show = Capture(std::string(KZ_CLI_PATH) + " show " + sgf + " 2>&1", status);
     ASSERT_EQ(status, 0) << show;
