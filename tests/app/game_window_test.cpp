@@ -4,8 +4,9 @@
 // the settings and then the placement into the same file.
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
-#include <QTimer>
+#include <QFileOpenEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -258,6 +259,31 @@ TEST(GameWindow, AGameAgainstAGtpProgramStartsFromTheDialogAndShowsItsFirstMove)
   p.view.Shutdown();
 }
 #endif
+
+TEST(GameWindow, ARecordTheDesktopSendsIsOpenedWithItsWholePath) {
+  Workplace w;
+  const QString folder = w.dir.path() + QString::fromUtf8("/対局 の 記録");
+  ASSERT_TRUE(QDir().mkpath(folder));
+  const QString path = folder + QString::fromUtf8("/九路 一.IG1");
+  {
+    CKazaoriDoc doc;
+    doc.SetAutosavePath((w.dir.path() + "/autosave.IG1").toStdString());
+    doc.StartRecord(9, 0, 0, 0, 0, 0);
+    doc.RecordMove(1, 4, 4);
+    doc.RecordMove(2, 2, 6);
+    ASSERT_TRUE(doc.WriteRecord(QFile::encodeName(path).toStdString(), false));
+  }
+  Program p(w);
+  QFileOpenEvent request(path);
+  QCoreApplication::sendEvent(QCoreApplication::instance(), &request);
+  QApplication::processEvents();
+  EXPECT_EQ(p.view.View()->Board().GetSize(), 9);
+  const QImage image = p.Grab();
+  EXPECT_TRUE(IsBlack(Centre(image, 21, 4, 4)));
+  EXPECT_TRUE(IsDot(Centre(image, 21, 2, 6)));  // White's stone, the last move
+  EXPECT_TRUE(p.frame.windowTitle().startsWith(QString::fromUtf8("九路 一.IG1")));
+  EXPECT_EQ(p.view.RecentFiles()[0], QFile::encodeName(path).toStdString());
+}
 
 }  // namespace
 }  // namespace kz::app

@@ -154,6 +154,49 @@ TEST_F(Lifecycle, StartUpRemovesStaleTemporariesOfKilledSaves) {
   EXPECT_TRUE(std::filesystem::exists(Path(".kazaori-notes0"))) << "not a record";
 }
 
+TEST_F(Lifecycle, LongPathsFromTheCommandLineAndTheDesktopAreTakenWhole) {
+  // A folder name of 40 Japanese characters: the path is far beyond 80
+  // characters and 100 bytes, and none of it may be cut.
+  std::string folder;
+  for (int k = 0; k < 20; ++k) folder += "棋譜";
+  const std::string dirPath = Path(folder + " 保存");
+  std::filesystem::create_directory(dirPath);
+  const std::string nine = dirPath + "/九路 の 対局.IG1";
+  const std::string thirteen = dirPath + "/十三路.IG1";
+  {
+    CKazaoriDoc writer;
+    writer.SetAutosavePath(Path("other.IG1"));
+    writer.StartRecord(9, 0, kUser, kUser, 0, 0);
+    writer.RecordMove(1, 4, 4);
+    ASSERT_TRUE(writer.WriteRecord(nine, false));
+    writer.StartRecord(13, 0, kUser, kUser, 0, 0);
+    writer.RecordMove(1, 3, 3);
+    writer.RecordMove(2, 9, 9);
+    ASSERT_TRUE(writer.WriteRecord(thirteen, false));
+  }
+  Start(nine);
+  EXPECT_EQ(S().startupFile, nine);
+  Tick();
+  EXPECT_TRUE(host.messages.empty());
+  EXPECT_EQ(S().boardSize, 9);
+  EXPECT_EQ(view->RecentFiles()[0], nine);
+
+  EXPECT_TRUE(view->OnOpenPath(thirteen));  // a file manager's request
+  EXPECT_EQ(S().boardSize, 13);
+  EXPECT_EQ(S().play.movesPlayed, 2);
+  EXPECT_EQ(view->RecentFiles()[1], thirteen);  // the next free slot
+
+  // Longer than any path the system can open: the message, and the game on
+  // the board stays as it was.
+  const std::string tooLong = dirPath + "/" + std::string(5000, 'a') + ".IG1";
+  EXPECT_FALSE(view->OnOpenPath(tooLong));
+  EXPECT_EQ(host.messages, std::vector<std::string>{std::string(msg::kFileNotFound)});
+  EXPECT_EQ(S().boardSize, 13);
+  EXPECT_EQ(S().play.movesPlayed, 2);
+  EXPECT_FALSE(view->OnOpenPath(""));
+  EXPECT_EQ(host.messages.size(), 1u);
+}
+
 TEST_F(Lifecycle, SaveCheckBeforeANewGameAndAtTheEnd) {
   std::ofstream(Path("kazaori.ini")) << "[Options]\nSaveChk=1\n";
   Start();
