@@ -184,7 +184,8 @@ TEST_F(Lifecycle, LongPathsFromTheCommandLineAndTheDesktopAreTakenWhole) {
   EXPECT_TRUE(view->OnOpenPath(thirteen));  // a file manager's request
   EXPECT_EQ(S().boardSize, 13);
   EXPECT_EQ(S().play.movesPlayed, 2);
-  EXPECT_EQ(view->RecentFiles()[1], thirteen);  // the next free slot
+  EXPECT_EQ(view->RecentFiles()[0], thirteen);  // the most recent first
+  EXPECT_EQ(view->RecentFiles()[1], nine);
 
   // Longer than any path the system can open: the message, and the game on
   // the board stays as it was.
@@ -279,7 +280,8 @@ TEST_F(Lifecycle, OpenReadsARecordAndShowsItsComment) {
   ASSERT_TRUE(view->OnCommand(control::kCmdOpen));
   EXPECT_EQ(host.fileDialogs.back().title, "棋譜の読み込み");
   EXPECT_EQ(host.fileDialogs.back().filter,
-            "棋譜ファイル (*.ig1) | *.ig1 | すべてのファイル (*.*) | *.* ||");
+            "棋譜ファイル (*.ig1 *.sgf) | *.ig1;*.sgf | SGF ファイル (*.sgf) | *.sgf | "
+            "すべてのファイル (*.*) | *.* ||");
   EXPECT_EQ(host.dialogs.back(), control::kCommentDialog);
   EXPECT_EQ(S().boardSize, 13);
   EXPECT_EQ(S().play.handicap, 2);
