@@ -6,7 +6,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileOpenEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -132,7 +134,10 @@ void AnswerFileDialog(const QString& path) {
   QTimer::singleShot(50, [path] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) return AnswerFileDialog(path);
-    dialog->selectFile(path);
+    // The name typed as a user would: the listed patterns need not match it.
+    dialog->setDirectory(QFileInfo(path).absolutePath());
+    auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+    if (name != nullptr) name->setText(QFileInfo(path).fileName());
     QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
   });
 }
@@ -166,9 +171,9 @@ TEST(GameWindow, SgfRecordsOpenFromTheCommandLineAndTheDialog) {
   EXPECT_TRUE(IsWhite(Centre(image, pitch, 2, 2)));
   EXPECT_TRUE(IsDot(Centre(image, pitch, 10, 10)));
   EXPECT_TRUE(IsBlack(Centre(image, pitch, 9, 3))) << "a handicap stone";
-  EXPECT_TRUE(QString::fromStdString(p.view.RecentFiles()[1]).endsWith("other.dat"))
-      << "both records entered the recent files";
-  EXPECT_TRUE(QString::fromStdString(p.view.RecentFiles()[0]).endsWith("GAME.sgf"));
+  EXPECT_TRUE(QString::fromStdString(p.view.RecentFiles()[0]).endsWith("other.dat"))
+      << "both records entered the recent files, the most recent first";
+  EXPECT_TRUE(QString::fromStdString(p.view.RecentFiles()[1]).endsWith("GAME.sgf"));
 }
 
 TEST(GameWindow, ClosingWritesSettingsThenPlacementIntoTheSameFile) {
