@@ -51,7 +51,9 @@ install_sgf_parser() {
   command -v npm >/dev/null 2>&1 || return 0
   mkdir -p "$dir"
   echo "Installing @sabaki/sgf into $dir"
-  npm install --no-save --no-audit --no-fund --prefix "$dir" @sabaki/sgf@3.4.7 >/dev/null 2>&1 ||
+  # Bounded: on a machine without the registry this gives up within two minutes.
+  timeout 120 npm install --no-save --no-audit --no-fund --fetch-retries=1 --fetch-timeout=30000 \
+    --prefix "$dir" @sabaki/sgf@3.4.7 >/dev/null 2>&1 ||
     echo "warning: @sabaki/sgf could not be installed; its test will be skipped" >&2
 }
 
