@@ -1,7 +1,7 @@
 // kazaori.ini as someone may have edited it: arbitrary bytes read as the
 // profile file, then as the settings. Every setting must come out as one the
 // view can use, and every string as one the program can keep and write
-// back: at most 100 bytes, one line.
+// back: one line, at most 100 bytes (a path: what a path can be).
 #include <unistd.h>
 
 #include <cstddef>
@@ -31,7 +31,7 @@ const std::string& IniPath() {
 bool IsSwitch(int v) { return v == 0 || v == 1; }
 
 void RequireKeepable(const std::string& s) {
-  Require(s.size() <= platform::ProfileFile::kMaxStringBytes, "a string keeps to 100 bytes");
+  Require(s.size() <= platform::ProfileFile::kMaxPathBytes, "a path keeps to its limit");
   Require(s.find('\n') == std::string::npos, "a string is one line");
 }
 

@@ -29,7 +29,7 @@ Settings ReadSettings(const platform::ProfileFile& f) {
   int style = f.GetInt(kOptions, "Goban", 0);
   s.boardStyle = (style >= 0 && style <= 2) ? style : 0;
   s.orientation = f.GetInt(kOptions, "GobanWay", 1) == -1 ? -1 : 1;
-  for (int k = 0; k < 4; ++k) s.wav[k] = f.GetString(kOptions, kWavKeys[k], "");
+  for (int k = 0; k < 4; ++k) s.wav[k] = f.GetPath(kOptions, kWavKeys[k], "");
   int font = f.GetInt(kOptions, "FontSize", 0);
   s.fontSize = (font == 12 || font == 16) ? font : 0;
   s.showMoveNumbers = Switch(f, "DispNo", 0);
@@ -40,7 +40,7 @@ Settings ReadSettings(const platform::ProfileFile& f) {
   s.standardComment = Switch(f, "StanComm", 0);
   s.showCommentOnRead = Switch(f, "DispComm", 0);
   s.alsoWriteSgf = Switch(f, "OutSgf", 0);
-  for (int k = 0; k < 4; ++k) s.recentFiles[k] = f.GetString(kRecent, kRecentKeys[k], "");
+  for (int k = 0; k < 4; ++k) s.recentFiles[k] = f.GetPath(kRecent, kRecentKeys[k], "");
   return s;
 }
 

@@ -8,12 +8,12 @@ namespace kz::link {
 
 LinkDevices ReadLinkDevices(const platform::ProfileFile& file) {
   LinkDevices d;
-  std::string p1 = file.GetString("Link", "Port1", kDefaultPort1);
-  std::string p2 = file.GetString("Link", "Port2", kDefaultPort2);
+  std::string p1 = file.GetPath("Link", "Port1", kDefaultPort1);
+  std::string p2 = file.GetPath("Link", "Port2", kDefaultPort2);
   if (!p1.empty()) d.port1 = p1;
   if (!p2.empty()) d.port2 = p2;
   const std::string fallback = access(kGnuGoPath, X_OK) == 0 ? kDefaultGtpProgram : "";
-  d.gtpProgram = file.GetString("Link", "GtpProgram", fallback);
+  d.gtpProgram = file.GetPath("Link", "GtpProgram", fallback);
   if (d.gtpProgram.empty()) d.gtpProgram = fallback;
   const int seconds = file.GetInt("Link", "GtpMoveSeconds", kDefaultGtpMoveSeconds);
   d.gtpMoveSeconds = seconds >= 1 && seconds <= 3600 ? seconds : kDefaultGtpMoveSeconds;

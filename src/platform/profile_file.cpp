@@ -122,6 +122,12 @@ std::string ProfileFile::GetString(std::string_view section, std::string_view ke
   return CutUtf8(v == nullptr ? fallback : std::string_view(*v), kMaxStringBytes);
 }
 
+std::string ProfileFile::GetPath(std::string_view section, std::string_view key,
+                                 std::string_view fallback) const {
+  const std::string* v = Find(section, key);
+  return CutUtf8(v == nullptr ? fallback : std::string_view(*v), kMaxPathBytes);
+}
+
 bool ProfileFile::WriteInt(std::string_view section, std::string_view key, int value) {
   return WriteString(section, key, std::to_string(value));
 }

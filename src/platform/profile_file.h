@@ -16,6 +16,8 @@ namespace kz::platform {
 class ProfileFile {
  public:
   static constexpr std::size_t kMaxStringBytes = 100;
+  // File paths and command lines are read whole, up to what a path can be.
+  static constexpr std::size_t kMaxPathBytes = 4096;
 
   explicit ProfileFile(std::string path);
 
@@ -32,6 +34,9 @@ class ProfileFile {
   // the default when the key is missing.
   std::string GetString(std::string_view section, std::string_view key,
                         std::string_view fallback) const;
+  // The same for a file path or a command line, cut to kMaxPathBytes only.
+  std::string GetPath(std::string_view section, std::string_view key,
+                      std::string_view fallback) const;
 
   bool WriteInt(std::string_view section, std::string_view key, int value);
   bool WriteString(std::string_view section, std::string_view key,

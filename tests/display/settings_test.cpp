@@ -68,6 +68,25 @@ TEST_F(SettingsTest, EveryKeyIsWrittenAndReadBack) {
   EXPECT_EQ(file.GetString("Recent File List", "File4", ""), "/d.IG1");
 }
 
+// A record or sound under a deep folder with Japanese names: its path is far
+// beyond the 100 bytes of a plain value and comes back whole at the next start.
+TEST_F(SettingsTest, LongPathsComeBackWhole) {
+  std::string folder = "/home/user";
+  for (int k = 0; k < 30; ++k) folder += "/棋譜の保存";
+  Settings s = ReadSettings(platform::ProfileFile(path_));
+  s.wav[0] = folder + "/開始.wav";
+  s.recentFiles = {folder + "/第一局.IG1", "", "", ""};
+  {
+    platform::ProfileFile file(path_);
+    ASSERT_TRUE(WriteSettings(file, s));
+    ASSERT_TRUE(WriteRecentFiles(file, s.recentFiles));
+  }
+  ASSERT_GT(s.recentFiles[0].size(), 400u);
+  const Settings again = ReadSettings(platform::ProfileFile(path_));
+  EXPECT_EQ(again.recentFiles[0], s.recentFiles[0]);
+  EXPECT_EQ(again.wav[0], s.wav[0]);
+}
+
 TEST_F(SettingsTest, OddValuesGiveTheDefaults) {
   std::ofstream(path_) << "[Init]\nRosu=15\nOkiishi=12\nRule=2\n[Options]\nGoban=7\n"
                           "GobanWay=0\nFontSize=14\nDispError=0\nDispNo=5\n";
